@@ -1,0 +1,68 @@
+# Shared steps of run.sh and test.sh: packages, build, virtual display, Wine prefix.
+# shellcheck shell=bash
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
+PREFIX="$BUILD_DIR/wineprefix"
+
+PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
+  x11-utils fonts-wine fonts-liberation imagemagick)
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q "${missing[@]}"
+  fi
+}
+
+build_all() {
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+XVFB_PID=""
+start_display() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local number
+  read -r number <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+stop_display() {
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+wine_env() {
+  export WINEPREFIX="$PREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# A private prefix under the build folder, with Wine's own fonts registered
+# (Marlett, MS Sans Serif, Tahoma), so the windows draw as they should.
+prepare_prefix() {
+  wine_env
+  if [ ! -f "$PREFIX/system.reg" ]; then
+    echo "Creating Wine prefix $PREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  local fonts="$PREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserife.fon \
+    /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null || true
+}
+
+stop_wine() {
+  wine_env
+  wineserver -k 2>/dev/null || true
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the given private prefix:
+#   wine-run.sh PREFIX PROGRAM.exe [ARGS...]
+set -euo pipefail
+export WINEPREFIX="$1"; shift
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+exec wine "$@"

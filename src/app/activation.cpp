@@ -1,0 +1,68 @@
+#include "app/activation.h"
+
+#include <vector>
+
+#include "platform/files.h"
+
+namespace app {
+namespace {
+
+constexpr char kActivationTitle[] = "MsgBox Demonstration";
+
+std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps,
+                                        const std::string& gameFolder) {
+  std::vector<std::string> missing;
+  for (const ActivationStep& step : steps) {
+    if (step.kind != ActivationStep::Kind::kInstall) continue;
+    std::string path = gameFolder + "\\" + step.source;
+    if (!platform::FileExists(path)) missing.push_back(path);
+  }
+  return missing;
+}
+
+platform::Status RunStep(const ActivationStep& step, const std::string& gameFolder) {
+  if (step.kind == ActivationStep::Kind::kRemoveWaypoints) {
+    return platform::DeleteMatching(gameFolder + "\\" + step.destination);
+  }
+  return platform::ReplaceWithCopy(gameFolder + "\\" + step.source,
+                                   gameFolder + "\\" + step.destination);
+}
+
+}  // namespace
+
+bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
+                     platform::MessageBoxes& messages, HWND owner) {
+  using platform::MessageStyle;
+  messages.Show(owner, profile.message, kActivationTitle, MessageStyle::kInformation);
+
+  platform::Status entered = platform::SetCurrentFolder(gameFolder);
+  if (!entered.ok()) {
+    messages.Show(owner, entered.Message() + "\n\nNo file was changed.", std::nullopt,
+                  MessageStyle::kCritical);
+    return false;
+  }
+
+  const std::vector<ActivationStep> steps = PlanActivation(profile);
+  const std::vector<std::string> missing = MissingSources(steps, gameFolder);
+  if (!missing.empty()) {
+    std::string text = std::string("The ") + profile.name +
+                       " profile was not switched because these prepared files are missing:\n";
+    for (const std::string& path : missing) text += "\n" + path;
+    messages.Show(owner, text + "\n\nNo file was changed.", std::nullopt, MessageStyle::kCritical);
+    return false;
+  }
+
+  for (const ActivationStep& step : steps) {
+    platform::Status done = RunStep(step, gameFolder);
+    if (!done.ok()) {
+      messages.Show(owner,
+                    done.Message() + "\n\nThe " + profile.name +
+                        " profile was switched only up to this file.",
+                    std::nullopt, MessageStyle::kCritical);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace app

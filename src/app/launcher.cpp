@@ -1,0 +1,55 @@
+#include "app/launcher.h"
+
+#include "app/activation.h"
+#include "app/launcher_layout.h"
+
+namespace app {
+
+Launcher::Launcher(Program& program) : platform::Form(LauncherLayout()), program_(program) {}
+
+void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
+  if (event != platform::ControlEvent::kClick) return;
+  switch (controlId) {
+    case kAnd:
+      return and_Click();
+    case kBob:
+      return bob_Click();
+    case kNnb:
+      return nnb_Click();
+    case kRam:
+      return ram_Click();
+    case kRea:
+      return rea_Click();
+    case kRed:
+      return red_Click();
+    case kSwa:
+      return swa_Click();
+    case kRes:
+      return res_Click();
+    case kExit:
+      return exit_Click();
+    default:
+      return;
+  }
+}
+
+// Closing the main window unloads it; with no other window loaded the
+// program ends.
+void Launcher::OnCloseBox() { program_.Unload(kId); }
+
+void Launcher::Activate(ProfileId profile) {
+  ActivateProfile(ProfileFor(profile), kGameFolder, program_.services().messages, window());
+}
+
+void Launcher::and_Click() { Activate(ProfileId::kAndroid); }
+void Launcher::bob_Click() { Activate(ProfileId::kBobabot); }
+void Launcher::nnb_Click() { Activate(ProfileId::kNNBot); }
+void Launcher::ram_Click() { Activate(ProfileId::kRambot); }
+void Launcher::rea_Click() { Activate(ProfileId::kRealbot); }
+void Launcher::red_Click() { Activate(ProfileId::kRedubot); }
+void Launcher::swa_Click() { Activate(ProfileId::kSwatBot); }
+void Launcher::res_Click() { Activate(ProfileId::kRestore); }
+
+void Launcher::exit_Click() { program_.End(); }
+
+}  // namespace app

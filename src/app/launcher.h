@@ -1,0 +1,53 @@
+// The main window: bot profile buttons, game launch, map cycle, exit.
+#pragma once
+
+#include "app/profiles.h"
+#include "app/program.h"
+#include "platform/form.h"
+
+namespace app {
+
+class Launcher : public platform::Form {
+ public:
+  static constexpr FormId kId = FormId::kLauncher;
+
+  enum ControlId {
+    kExit = 100,
+    kCycle,
+    kRam,
+    kCstrike,
+    kRes,
+    kSwa,
+    kRed,
+    kRea,
+    kNnb,
+    kAnd,
+    kBob,
+    kActivate,
+    kWeb,
+    kImage1,
+  };
+
+  explicit Launcher(Program& program);
+
+  void and_Click();
+  void bob_Click();
+  void nnb_Click();
+  void ram_Click();
+  void rea_Click();
+  void red_Click();
+  void swa_Click();
+  void res_Click();
+  void exit_Click();
+
+ protected:
+  void OnControlEvent(int controlId, platform::ControlEvent event) override;
+  void OnCloseBox() override;
+
+ private:
+  void Activate(ProfileId profile);
+
+  Program& program_;
+};
+
+}  // namespace app

@@ -1,0 +1,74 @@
+#include "app/profiles.h"
+
+namespace app {
+namespace {
+
+constexpr FileCopy kNNBotWaypoints[] = {
+    {"maps\\nnb\\cs_assault.wpt", "maps\\cs_assault.wpt"},
+    {"maps\\nnb\\cs_docks.wpt", "maps\\cs_docks.wpt"},
+    {"maps\\nnb\\cs_estate.wpt", "maps\\cs_estate.wpt"},
+    {"maps\\nnb\\cs_italy.wpt", "maps\\cs_italy.wpt"},
+    {"maps\\nnb\\cs_office.wpt", "maps\\cs_office.wpt"},
+    {"maps\\nnb\\de_dust.wpt", "maps\\de_dust.wpt"},
+    {"maps\\nnb\\de_nuke.wpt", "maps\\de_nuke.wpt"},
+};
+
+// Three of Rambot's waypoints are shared with NNBot and live in its folder.
+constexpr FileCopy kRambotWaypoints[] = {
+    {"maps\\ram\\cs_747.wpt", "maps\\cs_747.wpt"},
+    {"maps\\ram\\cs_assault.wpt", "maps\\cs_assault.wpt"},
+    {"maps\\ram\\cs_estate.wpt", "maps\\cs_estate.wpt"},
+    {"maps\\ram\\cs_iraq.wpt", "maps\\cs_iraq.wpt"},
+    {"maps\\nnb\\cs_italy.wpt", "maps\\cs_italy.wpt"},
+    {"maps\\ram\\cs_militia.wpt", "maps\\cs_militia.wpt"},
+    {"maps\\ram\\cs_tomte.wpt", "maps\\cs_tomte.wpt"},
+    {"maps\\ram\\de_aztec.wpt", "maps\\de_aztec.wpt"},
+    {"maps\\ram\\de_cbble.wpt", "maps\\de_cbble.wpt"},
+    {"maps\\nnb\\de_dust.wpt", "maps\\de_dust.wpt"},
+    {"maps\\nnb\\de_nuke.wpt", "maps\\de_nuke.wpt"},
+    {"maps\\ram\\de_prodigy.wpt", "maps\\de_prodigy.wpt"},
+    {"maps\\ram\\de_train.wpt", "maps\\de_train.wpt"},
+};
+
+// Realbot has no library list of its own and uses NNBot's; Rambot's files
+// carry the code "ramb"; the restore profile's library list is
+// "liblist_old.gam".
+constexpr std::array<Profile, 8> kProfiles = {{
+    {"Android", "Launch CS & exec and.cfg within LAN games", "mapcycle.and.txt", nullptr,
+     "liblist.gam.and", {}},
+    {"Bobabot", "Launch CS, choose a BOBABOT level & bots will automatically be added",
+     "mapcycle.bob.txt", nullptr, "liblist.gam.bob", {}},
+    {"NNBot", "Launch CS, choose a NNBot level & bots will automatically be added",
+     "mapcycle.nnb.txt", "bot.cfg.nnb", "liblist.gam.nnb", kNNBotWaypoints},
+    {"Rambot", "Launch CS & exec ram.cfg within LAN games", "mapcycle.ramb.txt", nullptr,
+     "liblist.gam.ramb", kRambotWaypoints},
+    {"Realbot", "Launch CS & manually add bots within LAN games", "mapcycle.rea.txt",
+     "bot.cfg.rea", "liblist.gam.nnb", {}},
+    {"Redubot", "Launch CS, choose a REDUBOT level & bots will automatically be added",
+     "mapcycle.red.txt", "bot.cfg.red", "liblist.gam.red", {}},
+    {"Swat Bot", "Launch CS, choose a SWAT level & bots will automatically be added",
+     "mapcycle.swa.txt", nullptr, "liblist.gam.swa", {}},
+    {"Restore for on-line play", "Resort original CS for on-line games!", "mapcycle.old.txt",
+     nullptr, "liblist_old.gam", {}},
+}};
+
+}  // namespace
+
+const Profile& ProfileFor(ProfileId id) { return kProfiles[static_cast<size_t>(id)]; }
+
+std::vector<ActivationStep> PlanActivation(const Profile& profile) {
+  using Kind = ActivationStep::Kind;
+  std::vector<ActivationStep> steps;
+  steps.push_back({Kind::kInstall, profile.mapCycleSource, "mapcycle.txt"});
+  if (!profile.waypoints.empty()) {
+    steps.push_back({Kind::kRemoveWaypoints, "", kWaypointPattern});
+    for (const FileCopy& copy : profile.waypoints) {
+      steps.push_back({Kind::kInstall, copy.source, copy.destination});
+    }
+  }
+  if (profile.botConfigSource) steps.push_back({Kind::kInstall, profile.botConfigSource, "bot.cfg"});
+  steps.push_back({Kind::kInstall, profile.libraryListSource, "liblist.gam"});
+  return steps;
+}
+
+}  // namespace app

@@ -1,0 +1,87 @@
+#include "app/program.h"
+
+#include <algorithm>
+
+#include "app/launcher.h"
+
+namespace app {
+
+Program::Program(Services services) : services_(services) {}
+
+Program::~Program() {
+  for (auto& form : forms_) form.reset();
+  unloaded_.clear();
+}
+
+std::unique_ptr<platform::Form> Program::Create(FormId id) {
+  switch (id) {
+    case FormId::kLauncher:
+      return std::make_unique<Launcher>(*this);
+    case FormId::kCount:
+      break;
+  }
+  return nullptr;
+}
+
+void Program::Load(FormId id) {
+  auto& slot = forms_[static_cast<size_t>(id)];
+  if (slot) return;
+  std::unique_ptr<platform::Form> form = Create(id);
+  platform::Form* created = form.get();
+  if (!form || !form->Create()) {
+    services_.messages.Show(nullptr, "Could not create a window.", std::nullopt,
+                            platform::MessageStyle::kCritical);
+    End();
+    return;
+  }
+  slot = std::move(form);
+  created->Form_Load();
+}
+
+void Program::Show(FormId id) {
+  Load(id);
+  if (IsLoaded(id)) form(id).Show();
+}
+
+void Program::Hide(FormId id) {
+  if (IsLoaded(id)) form(id).Hide();
+}
+
+void Program::Unload(FormId id) {
+  auto& slot = forms_[static_cast<size_t>(id)];
+  if (!slot) return;
+  std::unique_ptr<platform::Form> form = std::move(slot);
+  form->Hide();
+  unloaded_.push_back(std::move(form));
+  if (std::none_of(forms_.begin(), forms_.end(), [](const auto& f) { return f != nullptr; })) {
+    End();
+  }
+}
+
+bool Program::IsLoaded(FormId id) const { return forms_[static_cast<size_t>(id)] != nullptr; }
+
+platform::Form& Program::form(FormId id) {
+  Load(id);
+  return *forms_[static_cast<size_t>(id)];
+}
+
+Launcher& Program::launcher() { return static_cast<Launcher&>(form(FormId::kLauncher)); }
+
+void Program::End() {
+  if (ended_) return;
+  ended_ = true;
+  PostQuitMessage(0);
+}
+
+void Program::ReleaseUnloaded() { unloaded_.clear(); }
+
+HWND Program::applicationWindow() {
+  if (!applicationWindow_) {
+    applicationWindow_.reset(CreateWindowExA(0, "STATIC", platform::kApplicationTitle, WS_POPUP, 0,
+                                             0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                             nullptr));
+  }
+  return applicationWindow_.get();
+}
+
+}  // namespace app

@@ -1,0 +1,78 @@
+// The program's windows and shared state. A window is loaded (created, its
+// load handler run) on first use and stays loaded until it is unloaded; the
+// program ends when its last loaded window is unloaded.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/handles.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+
+namespace app {
+
+class Launcher;
+
+enum class FormId { kLauncher, kCount };
+
+// What the windows use of the outside world; tests pass their own.
+struct Services {
+  platform::MessageBoxes& messages;
+  platform::RandomSource& random;
+};
+
+class Program {
+ public:
+  explicit Program(Services services);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The Half-Life install folder, as the registry holds it.
+  std::string HLPath;
+  // The modification folder chosen in the mod chooser.
+  std::string ModDir;
+
+  Services& services() { return services_; }
+
+  // Loads the window if needed; it may unload itself while it loads.
+  void Load(FormId id);
+  // Loads the window if needed, then shows it unless it unloaded itself.
+  void Show(FormId id);
+  void Hide(FormId id);
+  // Destroys the window; the object lives on until ReleaseUnloaded, so a
+  // handler may unload its own window.
+  void Unload(FormId id);
+  bool IsLoaded(FormId id) const;
+
+  // The loaded window (loading it first).
+  Launcher& launcher();
+  platform::Form& form(FormId id);
+
+  // Ends the program at once, whatever is loaded.
+  void End();
+  bool ended() const { return ended_; }
+
+  // Frees windows unloaded by the handler that just ran.
+  void ReleaseUnloaded();
+
+  // A hidden window that owns the windows without a taskbar button.
+  HWND applicationWindow();
+
+ private:
+  std::unique_ptr<platform::Form> Create(FormId id);
+
+  Services services_;
+  std::array<std::unique_ptr<platform::Form>, static_cast<size_t>(FormId::kCount)> forms_;
+  std::vector<std::unique_ptr<platform::Form>> unloaded_;
+  platform::UniqueWindow applicationWindow_;
+  bool ended_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,136 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/handles.h"
+#include "platform/listing.h"
+
+namespace platform {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
+  return path.substr(0, slash);
+}
+
+// A temporary file beside `path`, removed again unless it was renamed.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::string& path) {
+    char name[MAX_PATH] = {};
+    if (GetTempFileNameA(FolderOf(path).c_str(), "new", 0, name)) name_ = name;
+  }
+  ~TemporaryFile() {
+    if (!name_.empty()) DeleteFileA(name_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  bool created() const { return !name_.empty(); }
+  const std::string& name() const { return name_; }
+  Status RenameOver(const std::string& destination) {
+    if (!MoveFileExA(name_.c_str(), destination.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return Status::LastError("Could not replace " + Quoted(destination));
+    }
+    name_.clear();
+    return Status::Ok();
+  }
+
+ private:
+  std::string name_;
+};
+
+Status WriteAll(HANDLE file, std::string_view bytes, const std::string& path) {
+  while (!bytes.empty()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
+      return Status::LastError("Could not write " + Quoted(path));
+    }
+    bytes.remove_prefix(written);
+  }
+  if (!FlushFileBuffers(file)) return Status::LastError("Could not write " + Quoted(path));
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status SetCurrentFolder(const std::string& folder) {
+  if (!SetCurrentDirectoryA(folder.c_str())) {
+    return Status::LastError("Could not open the folder " + Quoted(folder));
+  }
+  return Status::Ok();
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+Status DeleteMatching(const std::string& pattern) {
+  Listing listing = ListNames(pattern, ListFilter::kAllFiles);
+  if (!listing.status.ok()) return listing.status;
+  const std::string folder = FolderOf(pattern);
+  for (const std::string& name : listing.names) {
+    std::string path = folder + "\\" + name;
+    if (!DeleteFileA(path.c_str())) return Status::LastError("Could not delete " + Quoted(path));
+  }
+  return Status::Ok();
+}
+
+Status ReplaceWithCopy(const std::string& source, const std::string& destination) {
+  TemporaryFile temporary(destination);
+  if (!temporary.created()) {
+    return Status::LastError("Could not create a file in the folder " +
+                             Quoted(FolderOf(destination)));
+  }
+  if (!CopyFileA(source.c_str(), temporary.name().c_str(), FALSE)) {
+    return Status::LastError("Could not copy " + Quoted(source) + " to " + Quoted(destination));
+  }
+  return temporary.RenameOver(destination);
+}
+
+Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  TemporaryFile temporary(path);
+  if (!temporary.created()) {
+    return Status::LastError("Could not create a file in the folder " + Quoted(FolderOf(path)));
+  }
+  {
+    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0,
+                                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
+    if (!file) return Status::LastError("Could not write " + Quoted(path));
+    Status written = WriteAll(file.get(), bytes, path);
+    if (!written.ok()) return written;
+  }
+  return temporary.RenameOver(path);
+}
+
+Status ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  UniqueHandle file = AdoptHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Status::LastError("Could not open " + Quoted(path));
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return Status::LastError("Could not read " + Quoted(path));
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
+      return Status::LastError("Could not read " + Quoted(path));
+    }
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return Status::Ok();
+}
+
+}  // namespace platform

@@ -1,0 +1,319 @@
+#include "platform/form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "platform/glyphs.h"
+
+namespace platform {
+namespace {
+
+constexpr char kFormProperty[] = "LauncherForm";
+constexpr COLORREF kOverlayTextColour = RGB(255, 255, 0);
+
+DWORD FrameStyle(Frame frame) {
+  return frame == Frame::kResizable ? WS_OVERLAPPEDWINDOW
+                                    : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+}
+
+DWORD FrameExStyle(Frame frame) {
+  return frame == Frame::kResizable ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME;
+}
+
+struct ControlClass {
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassFor(const ControlSpec& control) {
+  switch (control.kind) {
+    case ControlKind::kPushButton:
+    case ControlKind::kSymbolButton:
+      return {"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kPictureButton:
+      return {"BUTTON", BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0};
+    case ControlKind::kLabel:
+      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::kOverlayLabel:
+      return {"STATIC", SS_OWNERDRAW | SS_NOPREFIX, 0};
+    case ControlKind::kListBox:
+      return {"LISTBOX",
+              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP |
+                  control.listStyle,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::kPicture:
+      return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+bool SameFont(const FontSpec& a, const FontSpec& b) {
+  return std::string_view(a.face) == b.face && a.points == b.points && a.weight == b.weight &&
+         a.underline == b.underline && a.charset == b.charset;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec) : spec_(spec) {}
+
+// The window goes first, while the fonts and pictures it uses still exist.
+Form::~Form() { window_.reset(); }
+
+bool Form::IsFormWindow(HWND window) { return GetPropA(window, kFormProperty) != nullptr; }
+
+int Form::Pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+bool Form::Create(HWND owner) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (!GetClassInfoExA(instance, spec_.className, &windowClass)) {
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &Form::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = spec_.className;
+    if (spec_.iconId) {
+      windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(spec_.iconId));
+      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.iconId),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), 0));
+    }
+    if (!RegisterClassExA(&windowClass)) return false;
+  }
+
+  HDC screen = GetDC(nullptr);
+  dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+
+  const DWORD style = FrameStyle(spec_.frame) | WS_CLIPCHILDREN;
+  const DWORD exStyle = FrameExStyle(spec_.frame);
+  RECT frame{Pixels(spec_.designLeft), Pixels(spec_.designTop),
+             Pixels(spec_.designLeft + spec_.clientWidth),
+             Pixels(spec_.designTop + spec_.clientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  HWND created = CreateWindowExA(exStyle, spec_.className, spec_.title, style, frame.left, frame.top,
+                                 frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                                 instance, this);
+  if (!created) return false;
+  window_.reset(created);
+  SetPropA(created, kFormProperty, reinterpret_cast<HANDLE>(this));
+
+  for (const ControlSpec& control : spec_.controls) {
+    if (!CreateControl(control)) return false;
+  }
+  ApplyTabOrder();
+  return true;
+}
+
+bool Form::CreateControl(const ControlSpec& control) {
+  ControlClass kind = ClassFor(control);
+  HWND handle = CreateWindowExA(kind.exStyle, kind.className, control.caption,
+                                WS_CHILD | WS_VISIBLE | kind.style, Pixels(control.left),
+                                Pixels(control.top), Pixels(control.width), Pixels(control.height),
+                                window_.get(), reinterpret_cast<HMENU>(INT_PTR{control.id}),
+                                GetModuleHandleA(nullptr), nullptr);
+  if (!handle) return false;
+  SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font)), FALSE);
+
+  if (control.kind == ControlKind::kPictureButton) {
+    const Picture& picture = PictureFor(control.picture);
+    SendMessageA(handle, BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(picture.bitmap.get()));
+  } else if (control.kind == ControlKind::kSymbolButton && !IsFontInstalled(control.font.face)) {
+    // Without the symbol font the caption would show as a digit: draw the
+    // glyph it stands for instead. The caption stays for screen readers.
+    RECT client;
+    GetClientRect(handle, &client);
+    UniqueBitmap glyph = DrawArrowGlyph(ArrowForMarlettCharacter(control.caption[0]),
+                                        std::min(client.right, client.bottom) / 2);
+    SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | BS_BITMAP);
+    SendMessageA(handle, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph.get()));
+    glyphs_.push_back(std::move(glyph));
+  }
+  return true;
+}
+
+// The dialog manager moves through controls in z-order, so the z-order is
+// made to follow the tab indexes; controls without one go last.
+void Form::ApplyTabOrder() {
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& control : spec_.controls) order.push_back(&control);
+  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    auto rank = [](const ControlSpec* c) { return c->tabIndex == kNoTabIndex ? INT_MAX : c->tabIndex; };
+    return rank(a) < rank(b);
+  });
+  for (const ControlSpec* control : order) {
+    SetWindowPos(this->control(control->id), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+HFONT Form::FontFor(const FontSpec& font) {
+  for (const CachedFont& cached : fonts_) {
+    if (SameFont(cached.spec, font)) return cached.font.get();
+  }
+  LOGFONTA description{};
+  description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
+  description.lfWeight = font.weight;
+  description.lfUnderline = font.underline;
+  description.lfCharSet = font.charset;
+  lstrcpynA(description.lfFaceName, font.face, LF_FACESIZE);
+  fonts_.push_back({font, UniqueFont(CreateFontIndirectA(&description))});
+  return fonts_.back().font.get();
+}
+
+const Picture& Form::PictureFor(const PictureRef& ref) {
+  for (const CachedPicture& cached : pictures_) {
+    if (cached.resourceId == ref.resourceId) return cached.picture;
+  }
+  Picture picture = ref.format == PictureFormat::kJpeg ? LoadJpegResource(ref.resourceId)
+                                                       : LoadBitmapResource(ref.resourceId);
+  pictures_.push_back({ref.resourceId, std::move(picture)});
+  return pictures_.back().picture;
+}
+
+const ControlSpec* Form::FindControl(int id) const {
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+void Form::Show() {
+  ShowWindow(window_.get(), SW_SHOW);
+  SetForegroundWindow(window_.get());
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    HWND first = GetNextDlgTabItem(window_.get(), nullptr, FALSE);
+    if (first) SetFocus(first);
+  }
+}
+
+void Form::Hide() { ShowWindow(window_.get(), SW_HIDE); }
+
+bool Form::IsVisible() const { return IsWindowVisible(window_.get()) != FALSE; }
+
+std::string Form::Text(int controlId) const {
+  HWND handle = control(controlId);
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Form::SetText(int controlId, const std::string& text) {
+  SetWindowTextA(control(controlId), text.c_str());
+  InvalidateRect(control(controlId), nullptr, TRUE);
+}
+
+void Form::PaintBackground(HDC dc) {
+  RECT client;
+  GetClientRect(window_.get(), &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (!spec_.background.resourceId) return;
+  const Picture& picture = PictureFor(spec_.background);
+  if (!picture) return;
+  RECT target{0, 0, MulDiv(picture.width, dpi_, USER_DEFAULT_SCREEN_DPI),
+              MulDiv(picture.height, dpi_, USER_DEFAULT_SCREEN_DPI)};
+  DrawPicture(dc, picture, target);
+}
+
+void Form::DrawOwnerDrawn(const DRAWITEMSTRUCT& item) {
+  const ControlSpec* control = FindControl(static_cast<int>(item.CtlID));
+  if (!control) return;
+  if (control->kind == ControlKind::kPicture) {
+    const Picture& picture = PictureFor(control->picture);
+    if (picture) DrawPicture(item.hDC, picture, item.rcItem);
+    return;
+  }
+  // An overlay label: the window's background behind the text, then the text.
+  RECT box = item.rcItem;
+  POINT origin{0, 0};
+  MapWindowPoints(item.hwndItem, window_.get(), &origin, 1);
+  SetViewportOrgEx(item.hDC, -origin.x, -origin.y, nullptr);
+  PaintBackground(item.hDC);
+  SetViewportOrgEx(item.hDC, 0, 0, nullptr);
+  std::string text = Text(control->id);
+  HGDIOBJ previous = SelectObject(item.hDC, FontFor(control->font));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, kOverlayTextColour);
+  DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &box,
+            DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(item.hDC, previous);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!form || !form->window_) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    RemovePropA(window, kFormProperty);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    (void)form->window_.release();  // the window is gone already
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  // No exception may cross into the system's code.
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    MessageBoxA(window, error.what(), form->spec_.title, MB_OK | MB_ICONHAND);
+  } catch (...) {
+    MessageBoxA(window, "Unexpected error.", form->spec_.title, MB_OK | MB_ICONHAND);
+  }
+  return 0;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND self = window_.get();
+  switch (message) {
+    case WM_COMMAND: {
+      const ControlSpec* control = FindControl(LOWORD(wParam));
+      if (!control || !lParam) break;
+      const WORD code = HIWORD(wParam);
+      if (control->kind == ControlKind::kListBox) {
+        if (code == LBN_DBLCLK) OnControlEvent(control->id, ControlEvent::kDblClick);
+      } else if (code == BN_CLICKED) {  // STN_CLICKED has the same value
+        OnControlEvent(control->id, ControlEvent::kClick);
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      OnCloseBox();
+      return 0;
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_DRAWITEM:
+      DrawOwnerDrawn(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+      // Keep the focused control across deactivation, as dialogs do.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(self, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(self, message, wParam, lParam);
+}
+
+}  // namespace platform

@@ -1,0 +1,157 @@
+// The shared form builder: a window and its controls built from one layout
+// table in twips, with Tab order from the tab indexes and every control event
+// routed to the form's handler.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/handles.h"
+#include "platform/picture.h"
+
+namespace platform {
+
+enum class ControlKind {
+  kPushButton,     // text caption; "&" marks the access key
+  kSymbolButton,   // one Marlett glyph: "3" left, "4" right, "5" up, "6" down
+  kPictureButton,  // a picture centred on the button face
+  kLabel,          // opaque, left-aligned text that wraps inside its box
+  kOverlayLabel,   // yellow, centred text drawn over the window's background
+  kListBox,
+  kPicture,  // a picture filling its box; clicks are reported
+};
+
+struct FontSpec {
+  const char* face = "MS Sans Serif";
+  double points = 8.25;
+  int weight = FW_NORMAL;
+  bool underline = false;
+  BYTE charset = ANSI_CHARSET;
+};
+
+enum class PictureFormat { kJpeg, kBitmap };
+
+struct PictureRef {
+  int resourceId = 0;
+  PictureFormat format = PictureFormat::kJpeg;
+};
+
+inline constexpr int kNoTabIndex = -1;
+
+struct ControlSpec {
+  int id;  // never IDOK or IDCANCEL: Enter and Esc send those
+  const char* name;
+  ControlKind kind;
+  const char* caption;
+  int left, top, width, height;  // twips
+  int tabIndex;                  // kNoTabIndex: not reached by Tab
+  FontSpec font;
+  PictureRef picture{};
+  DWORD listStyle = 0;  // extra LBS_ styles of a list box
+};
+
+enum class Frame {
+  kResizable,    // sizing border, minimize and maximize boxes
+  kFixedDialog,  // dialog frame, close box only
+};
+
+struct FormSpec {
+  const char* className;
+  const char* title;
+  int clientWidth, clientHeight;  // twips
+  int designLeft, designTop;      // screen position of the client area, twips
+  Frame frame;
+  int iconId;                // 0: no icon of its own
+  PictureRef background;     // drawn unscaled from the top-left; id 0: dialog face colour
+  std::span<const ControlSpec> controls;
+};
+
+enum class ControlEvent { kClick, kDblClick };
+
+class Form {
+ public:
+  explicit Form(const FormSpec& spec);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates the window and its controls, hidden. An owned window (`owner` not
+  // null) has no taskbar button of its own.
+  bool Create(HWND owner = nullptr);
+
+  HWND window() const { return window_.get(); }
+  HWND control(int id) const { return GetDlgItem(window_.get(), id); }
+  const FormSpec& spec() const { return spec_; }
+
+  // Shows the window in front. The first time, the focus goes to the first
+  // control in tab order.
+  void Show();
+  void Hide();
+  bool IsVisible() const;
+
+  std::string Text(int controlId) const;
+  void SetText(int controlId, const std::string& text);
+
+  // The load event: runs once after the window is created, before it is shown.
+  virtual void Form_Load() {}
+
+  // Twips to pixels at the window's DPI (15 twips are one pixel at 96 DPI).
+  int Pixels(int twips) const;
+
+  // True when `window` is the top-level window of a form.
+  static bool IsFormWindow(HWND window);
+
+ protected:
+  virtual void OnControlEvent(int controlId, ControlEvent event) = 0;
+  // The title bar's close box.
+  virtual void OnCloseBox() = 0;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  const ControlSpec* FindControl(int id) const;
+  bool CreateControl(const ControlSpec& control);
+  HFONT FontFor(const FontSpec& font);
+  const Picture& PictureFor(const PictureRef& ref);
+  void ApplyTabOrder();
+  void PaintBackground(HDC dc);
+  void DrawOwnerDrawn(const DRAWITEMSTRUCT& item);
+
+  const FormSpec& spec_;
+  UniqueWindow window_;
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  bool shownBefore_ = false;
+  HWND lastFocus_ = nullptr;
+  struct CachedFont {
+    FontSpec spec;
+    UniqueFont font;
+  };
+  std::vector<CachedFont> fonts_;
+  struct CachedPicture {
+    int resourceId;
+    Picture picture;
+  };
+  std::vector<CachedPicture> pictures_;
+  std::vector<UniqueBitmap> glyphs_;  // triangles drawn when Marlett is missing
+};
+
+// Runs the thread's message loop until WM_QUIT, letting each form handle Tab
+// and access keys; `afterEach` runs after every dispatched message.
+template <typename AfterEach>
+int RunMessageLoop(AfterEach afterEach) {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!(root && Form::IsFormWindow(root) && IsDialogMessageA(root, &message))) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    afterEach();
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace platform

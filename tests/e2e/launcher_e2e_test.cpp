@@ -1,0 +1,151 @@
+// The main window driven from outside: layout, keyboard, profile switching.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "launcher_app.h"
+#include "support/demo_game.h"
+#include "support/file_tree.h"
+
+namespace {
+
+using namespace testing_support;
+using tools::Driver;
+
+constexpr char kGame[] = "C:\\SIERRA\\Half-Life\\cstrike";
+
+std::string ReadGameFile(const std::string& name) {
+  std::string bytes;
+  EXPECT_TRUE(tools::ReadTextFile(std::string(kGame) + "\\" + name, bytes)) << name;
+  return bytes;
+}
+
+class LauncherE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetDemoGame();
+    app_.emplace(StartLauncher(main_));
+    ASSERT_NE(main_, nullptr);
+  }
+  HWND Button(const std::string& caption) {
+    HWND button = tools::FindChild(main_, caption);
+    EXPECT_NE(button, nullptr) << caption;
+    return button;
+  }
+
+  HWND main_ = nullptr;
+  std::optional<Driver> app_;
+};
+
+TEST_F(LauncherE2E, LayoutMatchesTheTableAt96Dpi) {
+  RECT client;
+  GetClientRect(main_, &client);
+  EXPECT_EQ(client.right, 487);
+  EXPECT_EQ(client.bottom, 194);
+  struct Box {
+    const char* caption;
+    int left, top, width, height;  // twips
+  };
+  const Box boxes[] = {
+      {"E&xit", 3240, 2040, 615, 495},
+      {"Map Cycle", 3240, 840, 615, 495},
+      {"Rambot", 3000, 240, 855, 495},
+      {"Launch Counter-Strike", 2040, 1440, 1815, 495},
+      {"Resort Counter-Strike", 120, 1440, 1815, 495},
+      {"Swat Bot", 2040, 840, 855, 495},
+      {"Redubot", 1080, 840, 855, 495},
+      {"Realbot", 120, 840, 855, 495},
+      {"NNBot", 2040, 240, 855, 495},
+      {"Android", 120, 240, 855, 495},
+      {"Bobabot", 1080, 240, 855, 495},
+      {"Click on bot you wish to activate, then launch Counter-Strike", 120, 2400, 3135, 495},
+      {"Visit:- www.example.org", 120, 2040, 3135, 375},
+  };
+  for (const Box& box : boxes) {
+    SCOPED_TRACE(box.caption);
+    HWND control = Button(box.caption);
+    RECT rect = tools::ClientRectIn(control, main_);
+    EXPECT_EQ(rect.left, box.left / 15);
+    EXPECT_EQ(rect.top, box.top / 15);
+    EXPECT_EQ(rect.right - rect.left, box.width / 15);
+    EXPECT_EQ(rect.bottom - rect.top, box.height / 15);
+  }
+  // Resizing the frame moves nothing.
+  RECT before = tools::ClientRectIn(Button("Android"), main_);
+  SetWindowPos(main_, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
+  Driver::WaitIdle(main_);
+  RECT after = tools::ClientRectIn(Button("Android"), main_);
+  EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(LauncherE2E, FocusStartsOnBobabotAndTabFollowsTheTabIndexes) {
+  SetForegroundWindow(main_);
+  const char* order[] = {"Bobabot", "Android", "NNBot", "Realbot", "Redubot", "Swat Bot",
+                         "Resort Counter-Strike", "Launch Counter-Strike", "Rambot", "Map Cycle",
+                         "E&xit", "Bobabot"};
+  for (const char* expected : order) {
+    ASSERT_TRUE(tools::WaitUntil(
+        [&] { return tools::WindowText(tools::FocusedControl(main_)) == expected; }))
+        << "expected focus on " << expected << ", found "
+        << tools::WindowText(tools::FocusedControl(main_));
+    tools::PressKey(VK_TAB);
+  }
+}
+
+TEST_F(LauncherE2E, EscDoesNothingAndAltXEnds) {
+  SetForegroundWindow(main_);
+  tools::PressKey(VK_ESCAPE);
+  Driver::WaitIdle(main_);
+  EXPECT_TRUE(app_->IsRunning());
+  tools::PressKey('X', true);
+  EXPECT_TRUE(app_->WaitForExit());
+}
+
+TEST_F(LauncherE2E, CloseBoxEndsTheProgram) {
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app_->WaitForExit());
+}
+
+TEST_F(LauncherE2E, ProfileButtonShowsItsMessageThenSwapsTheFiles) {
+  tools::Press(Button("NNBot"));
+  auto box = app_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->title, "MsgBox Demonstration");
+  EXPECT_EQ(box->text, "Launch CS, choose a NNBot level & bots will automatically be added");
+  EXPECT_TRUE(box->hasIcon);
+  // Nothing is swapped while the message is up.
+  EXPECT_EQ(ReadGameFile("liblist.gam"), tools::DemoFileContent("liblist_old.gam"));
+  ASSERT_TRUE(app_->Dismiss(*box));
+  ASSERT_TRUE(Driver::WaitIdle(main_));
+  EXPECT_EQ(ReadGameFile("liblist.gam"), tools::DemoFileContent("liblist.gam.nnb"));
+  EXPECT_EQ(ReadGameFile("bot.cfg"), tools::DemoFileContent("bot.cfg.nnb"));
+  EXPECT_EQ(ReadGameFile("maps\\cs_docks.wpt"), tools::DemoFileContent("cs_docks.wpt"));
+
+  tools::Press(Button("Resort Counter-Strike"));
+  box = app_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Resort original CS for on-line games!");
+  ASSERT_TRUE(app_->Dismiss(*box));
+  ASSERT_TRUE(Driver::WaitIdle(main_));
+  EXPECT_EQ(ReadGameFile("liblist.gam"), tools::DemoFileContent("liblist_old.gam"));
+  EXPECT_EQ(ReadGameFile("mapcycle.txt"), tools::DemoFileContent("mapcycle.old.txt"));
+  EXPECT_EQ(ReadGameFile("bot.cfg"), tools::DemoFileContent("bot.cfg.nnb"));
+  EXPECT_TRUE(app_->IsRunning());
+}
+
+TEST_F(LauncherE2E, MissingPreparedFileIsReportedAndNothingChanges) {
+  DeleteFileA((std::string(kGame) + "\\liblist.gam.swa").c_str());
+  tools::Press(Button("Swat Bot"));
+  auto box = app_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  ASSERT_TRUE(app_->Dismiss(*box));
+  auto report = app_->WaitForMessageBox();
+  ASSERT_TRUE(report);
+  EXPECT_NE(report->text.find("C:\\SIERRA\\Half-Life\\cstrike\\liblist.gam.swa"),
+            std::string::npos)
+      << report->text;
+  EXPECT_TRUE(report->hasIcon);
+  ASSERT_TRUE(app_->Dismiss(*report));
+  EXPECT_EQ(ReadGameFile("mapcycle.txt"), tools::DemoFileContent("mapcycle.old.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+// Starting the built launcher.exe on the demo game for end-to-end tests.
+#pragma once
+
+#include <string>
+
+#include "support/driver.h"
+
+namespace testing_support {
+
+// launcher.exe beside the running test program.
+std::string LauncherPath();
+
+// Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it.
+void ResetDemoGame();
+
+// Starts launcher.exe and waits for its main window; fails the test otherwise.
+tools::Driver StartLauncher(HWND& mainWindow);
+
+inline constexpr char kLauncherTitle[] = "Orlwin Bot Launcher";
+inline constexpr char kRotamundTitle[] = "Half-Life Rotamund - v2.0";
+
+}  // namespace testing_support

@@ -1,0 +1,31 @@
+#include "temp_folder.h"
+
+#include <windows.h>
+
+#include "support/file_tree.h"
+
+namespace testing_support {
+
+TempFolder::TempFolder() {
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  static int counter = 0;
+  path_ = std::string(base) + "launcher-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+          std::to_string(++counter);
+  tools::RemoveTree(path_);
+  tools::MakeFolders(path_);
+}
+
+TempFolder::~TempFolder() {
+  // A test may leave the process in this folder; step out so it can go.
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  if (std::string(current).rfind(path_, 0) == 0) {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    SetCurrentDirectoryA(base);
+  }
+  tools::RemoveTree(path_);
+}
+
+}  // namespace testing_support
