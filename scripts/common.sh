@@ -56,6 +56,11 @@ prepare_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # A persistent server, with Wine's own background programs started here
+  # rather than by the first test (they would hold its output open), saves
+  # every test program the start-up.
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
   local fonts="$PREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserife.fon \

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/launcher.h"
+#include "cycle_editor/frm_rotamund.h"
+#include "mod_chooser/frm_mods.h"
 
 namespace app {
 
@@ -17,6 +19,10 @@ std::unique_ptr<platform::Form> Program::Create(FormId id) {
   switch (id) {
     case FormId::kLauncher:
       return std::make_unique<Launcher>(*this);
+    case FormId::kMods:
+      return std::make_unique<mod_chooser::FrmMods>(*this);
+    case FormId::kRotamund:
+      return std::make_unique<cycle_editor::FrmRotamund>(*this);
     case FormId::kCount:
       break;
   }
@@ -28,7 +34,9 @@ void Program::Load(FormId id) {
   if (slot) return;
   std::unique_ptr<platform::Form> form = Create(id);
   platform::Form* created = form.get();
-  if (!form || !form->Create()) {
+  // The editor has no taskbar button of its own: it is owned by a hidden window.
+  HWND owner = id == FormId::kRotamund ? applicationWindow() : nullptr;
+  if (!form || !form->Create(owner)) {
     services_.messages.Show(nullptr, "Could not create a window.", std::nullopt,
                             platform::MessageStyle::kCritical);
     End();
@@ -66,6 +74,14 @@ platform::Form& Program::form(FormId id) {
 }
 
 Launcher& Program::launcher() { return static_cast<Launcher&>(form(FormId::kLauncher)); }
+
+mod_chooser::FrmMods& Program::frmMODS() {
+  return static_cast<mod_chooser::FrmMods&>(form(FormId::kMods));
+}
+
+cycle_editor::FrmRotamund& Program::frmRotamund() {
+  return static_cast<cycle_editor::FrmRotamund&>(form(FormId::kRotamund));
+}
 
 void Program::End() {
   if (ended_) return;

@@ -15,11 +15,18 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 
+namespace mod_chooser {
+class FrmMods;
+}
+namespace cycle_editor {
+class FrmRotamund;
+}
+
 namespace app {
 
 class Launcher;
 
-enum class FormId { kLauncher, kCount };
+enum class FormId { kLauncher, kMods, kRotamund, kCount };
 
 // What the windows use of the outside world; tests pass their own.
 struct Services {
@@ -53,6 +60,8 @@ class Program {
 
   // The loaded window (loading it first).
   Launcher& launcher();
+  mod_chooser::FrmMods& frmMODS();
+  cycle_editor::FrmRotamund& frmRotamund();
   platform::Form& form(FormId id);
 
   // Ends the program at once, whatever is loaded.

@@ -1,0 +1,130 @@
+#include "platform/list_box.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+// Turns redrawing off for the life of the object, then repaints once.
+class RedrawSuspended {
+ public:
+  explicit RedrawSuspended(HWND window) : window_(window) {
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~RedrawSuspended() {
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+ private:
+  HWND window_;
+};
+
+}  // namespace
+
+int ListBox::Count() const { return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Text(int index) const {
+  LRESULT length = SendMessageA(list_, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  LRESULT copied = SendMessageA(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
+std::vector<std::string> ListBox::Texts() const {
+  std::vector<std::string> texts;
+  const int count = Count();
+  texts.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) texts.push_back(Text(i));
+  return texts;
+}
+
+bool ListBox::IsMultipleSelection() const {
+  return GetWindowLongA(list_, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL);
+}
+
+bool ListBox::IsSorted() const { return GetWindowLongA(list_, GWL_STYLE) & LBS_SORT; }
+
+bool ListBox::IsSelected(int index) const {
+  return SendMessageA(list_, LB_GETSEL, index, 0) > 0;
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+  if (IsMultipleSelection()) {
+    SendMessageA(list_, LB_SETSEL, selected, index);
+  } else {
+    SendMessageA(list_, LB_SETCURSEL, selected ? index : -1, 0);
+  }
+}
+
+std::vector<bool> ListBox::Selection() const {
+  std::vector<bool> selection(static_cast<size_t>(Count()), false);
+  if (!IsMultipleSelection()) {
+    int current = static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0));
+    if (current >= 0) selection[static_cast<size_t>(current)] = true;
+    return selection;
+  }
+  std::vector<int> indexes(static_cast<size_t>(SelectedCount()));
+  if (!indexes.empty()) {
+    SendMessageA(list_, LB_GETSELITEMS, indexes.size(), reinterpret_cast<LPARAM>(indexes.data()));
+  }
+  for (int index : indexes) selection[static_cast<size_t>(index)] = true;
+  return selection;
+}
+
+int ListBox::SelectedCount() const {
+  if (!IsMultipleSelection()) return SendMessageA(list_, LB_GETCURSEL, 0, 0) >= 0 ? 1 : 0;
+  return std::max(0, static_cast<int>(SendMessageA(list_, LB_GETSELCOUNT, 0, 0)));
+}
+
+int ListBox::Current() const {
+  if (!IsMultipleSelection()) return static_cast<int>(SendMessageA(list_, LB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageA(list_, LB_GETCARETINDEX, 0, 0));
+}
+
+void ListBox::SetCurrent(int index) {
+  if (IsMultipleSelection()) {
+    SendMessageA(list_, LB_SETCARETINDEX, index, FALSE);
+  } else {
+    SendMessageA(list_, LB_SETCURSEL, index, 0);
+  }
+}
+
+void ListBox::Add(const std::string& text) {
+  SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBox::Insert(int index, const std::string& text) {
+  SendMessageA(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBox::Remove(int index) { SendMessageA(list_, LB_DELETESTRING, index, 0); }
+
+void ListBox::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
+
+void ListBox::Refill(std::vector<std::string> texts, const std::vector<bool>* selected) {
+  RedrawSuspended quiet(list_);
+  Clear();
+  size_t bytes = 0;
+  for (const std::string& text : texts) bytes += text.size() + 1;
+  SendMessageA(list_, LB_INITSTORAGE, texts.size(), bytes);
+  if (IsSorted()) {
+    std::stable_sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
+      return CompareNoCase(a, b) < 0;
+    });
+  }
+  for (const std::string& text : texts) Add(text);
+  if (selected && IsMultipleSelection()) {
+    for (size_t i = 0; i < selected->size() && i < texts.size(); ++i) {
+      if ((*selected)[i]) SendMessageA(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
+    }
+  }
+}
+
+}  // namespace platform
