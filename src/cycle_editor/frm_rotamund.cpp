@@ -46,12 +46,6 @@ void FrmRotamund::ShowCounts() {
 void FrmRotamund::lstBSP_DblClick() { cmdMove_Click(); }
 void FrmRotamund::lstMap_DblClick() { cmdRemove_Click(); }
 
-void FrmRotamund::cmdMove_Click() {}
-void FrmRotamund::cmdRemove_Click() {}
-void FrmRotamund::cmdUP_Click() {}
-void FrmRotamund::cmdDown_Click() {}
-void FrmRotamund::cmdRandom_Click() {}
-void FrmRotamund::cmdSave_Click() {}
 
 // Back to the chooser as it was; unsaved edits go with the editor.
 void FrmRotamund::cmdClose_Click() {

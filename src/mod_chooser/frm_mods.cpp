@@ -19,10 +19,6 @@ void FrmMods::OnCloseBox() { program_.Unload(kId); }
 
 void FrmMods::Form_Load() {}
 
-void FrmMods::cmdEdit_Click() {}
-
-void FrmMods::lstModList_DblClick() { cmdEdit_Click(); }
-
 void FrmMods::cmdClose_Click() {
   program_.Show(app::FormId::kLauncher);
   program_.Unload(kId);
