@@ -3,21 +3,17 @@
 #include <windows.h>
 
 #include <array>
-#include <cctype>
 #include <utility>
 
 #include "platform/handles.h"
+#include "platform/listing.h"
+#include "platform/text.h"
 
 namespace settings {
 namespace {
 
 // Profile strings are read through a fixed buffer, so at most 254 characters arrive.
 constexpr DWORD kProfileBufferSize = 255;
-
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // Stores value into the caller's variable, as text when that variable holds a string.
 void Store(Setting& target, const Setting& value) {
@@ -26,19 +22,6 @@ void Store(Setting& target, const Setting& value) {
   } else {
     target = value;
   }
-}
-
-// True when pattern names at least one file that is not a folder, hidden or system file.
-bool MatchesOrdinaryFile(const std::string& pattern) {
-  WIN32_FIND_DATAA data;
-  platform::UniqueFind find = platform::AdoptFind(FindFirstFileA(pattern.c_str(), &data));
-  if (!find) return false;
-  constexpr DWORD kNotOrdinary =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  do {
-    if ((data.dwFileAttributes & kNotOrdinary) == 0) return true;
-  } while (FindNextFileA(find.get(), &data));
-  return false;
 }
 
 // Predefined keys are sign-extended 32-bit values; widen the code back the same way.
@@ -145,13 +128,14 @@ std::int32_t RootKeyFromName(const std::string& name) {
       {"HKCC", HKEY_CURRENT_CONFIG},
       {"HKCR", HKEY_CLASSES_ROOT},
   }};
-  const std::string upper = UpperCase(name);
+  const std::string upper = platform::UpperAnsi(name);
   for (const RootName& root : kRoots) {
     if (upper == root.name) {
       return static_cast<std::int32_t>(reinterpret_cast<ULONG_PTR>(root.key));
     }
   }
-  return MatchesOrdinaryFile(name) ? kProfileFile : 0;
+  // Folders, hidden and system files do not count; wildcards match as in a listing.
+  return platform::AnyMatch(name, platform::ListFilter::kOrdinaryFiles) ? kProfileFile : 0;
 }
 
 std::int32_t ReadSetting(const std::string& root, const std::string& key,
@@ -160,7 +144,7 @@ std::int32_t ReadSetting(const std::string& root, const std::string& key,
   Store(result, defaultValue);
   const std::int32_t code = RootKeyFromName(root);
   if (code == 0) return kNotRead;
-  const std::string type = UpperCase(typeLetter);
+  const std::string type = platform::UpperAnsi(typeLetter);
   if (code == kProfileFile) return ReadProfile(root, key, valueName, type, defaultValue, result);
   return ReadRegistry(KeyFromCode(code), key, valueName, type, result);
 }
