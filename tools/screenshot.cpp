@@ -1,5 +1,5 @@
-// Saves each window of a running launcher.exe as a PNG, then closes it:
-//   screenshot OUTPUT-FOLDER
+// Walks a running launcher.exe through its three windows and saves each as a
+// PNG, then closes the program:  screenshot OUTPUT-FOLDER
 #include <windows.h>
 
 #include <cstdio>
@@ -10,10 +10,10 @@
 
 namespace {
 
-HWND WaitForTitle(const char* title) {
+HWND WaitForClass(const char* className) {
   HWND window = nullptr;
   tools::WaitUntil([&] {
-    window = FindWindowA(nullptr, title);
+    window = FindWindowA(className, nullptr);
     return window && IsWindowVisible(window);
   });
   return window;
@@ -33,6 +33,14 @@ bool Capture(HWND window, const std::string& path) {
   return true;
 }
 
+int IndexOf(HWND list, const std::string& text) {
+  auto items = tools::ListItems(list);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i] == text) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,12 +49,44 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  HWND launcher = WaitForTitle("Orlwin Bot Launcher");
+  HWND launcher = WaitForClass("OrlwinLauncher");
   if (!launcher) {
     std::fprintf(stderr, "The main window did not appear\n");
     return 1;
   }
   bool ok = Capture(launcher, folder + "\\launcher.png");
-  PostMessageA(launcher, WM_CLOSE, 0, 0);
+
+  tools::Press(tools::FindChild(launcher, "Map Cycle"));
+  HWND chooser = WaitForClass("RotamundChooser");
+  HWND editor = nullptr;
+  if (chooser) {
+    HWND mods = tools::FindList(chooser, 0);
+    int cstrike = IndexOf(mods, "cstrike");
+    if (cstrike >= 0) tools::SelectListItem(mods, cstrike);
+    ok = Capture(chooser, folder + "\\chooser.png") && ok;
+    tools::Press(tools::FindChild(chooser, "&Edit"));
+    editor = WaitForClass("RotamundEditor");
+  }
+  if (editor) {
+    HWND maps = tools::FindList(editor, 1);  // lstBSP is created after lstMap
+    if (tools::ListItems(maps).size() > 2) {
+      tools::SelectListItem(maps, 1);
+      tools::SelectListItem(maps, 2, true);
+    }
+    ok = Capture(editor, folder + "\\editor.png") && ok;
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+  }
+  if (!chooser || !editor) {
+    std::fprintf(stderr, "Could not reach the %s\n", chooser ? "editor" : "mod chooser");
+    ok = false;
+  }
+  // Closing the last window ends the program.
+  for (const char* className : {"RotamundEditor", "RotamundChooser", "OrlwinLauncher"}) {
+    HWND window = FindWindowA(className, nullptr);
+    if (window) {
+      tools::Driver::WaitIdle(window);
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+  }
   return ok ? 0 : 1;
 }
