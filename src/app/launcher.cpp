@@ -1,6 +1,8 @@
 #include "app/launcher.h"
 
 #include "app/activation.h"
+#include "app/game_launch.h"
+#include "app/install_path.h"
 #include "app/launcher_layout.h"
 
 namespace app {
@@ -26,6 +28,10 @@ void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
       return swa_Click();
     case kRes:
       return res_Click();
+    case kCstrike:
+      return cstrike_Click();
+    case kCycle:
+      return cycle_Click();
     case kExit:
       return exit_Click();
     default:
@@ -49,6 +55,21 @@ void Launcher::rea_Click() { Activate(ProfileId::kRealbot); }
 void Launcher::red_Click() { Activate(ProfileId::kRedubot); }
 void Launcher::swa_Click() { Activate(ProfileId::kSwatBot); }
 void Launcher::res_Click() { Activate(ProfileId::kRestore); }
+
+void Launcher::Form_Load() { ReadInstallPath(program_.HLPath); }
+
+// The game starts from its fixed folder, not from HLPath. On a failure the
+// program stays open so that the user can put things right and try again.
+void Launcher::cstrike_Click() {
+  if (LaunchGame(kLaunchFolder, program_.services().messages, window())) program_.End();
+}
+
+// Loading the chooser lists the modifications; it may unload itself while it
+// loads, and then unloading this window leaves none and ends the program.
+void Launcher::cycle_Click() {
+  program_.Show(FormId::kMods);
+  program_.Unload(kId);
+}
 
 void Launcher::exit_Click() { program_.End(); }
 

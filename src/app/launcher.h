@@ -30,6 +30,7 @@ class Launcher : public platform::Form {
 
   explicit Launcher(Program& program);
 
+  void Form_Load() override;
   void and_Click();
   void bob_Click();
   void nnb_Click();
@@ -38,6 +39,8 @@ class Launcher : public platform::Form {
   void red_Click();
   void swa_Click();
   void res_Click();
+  void cstrike_Click();
+  void cycle_Click();
   void exit_Click();
 
  protected:

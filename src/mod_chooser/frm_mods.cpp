@@ -1,8 +1,21 @@
 #include "mod_chooser/frm_mods.h"
 
 #include "app/about.h"
+#include "app/install_path.h"
+#include "app/launcher.h"
+#include "mod_chooser/mod_discovery.h"
 
 namespace mod_chooser {
+namespace {
+
+// Messages of the load belong to the window the user sees: the main window
+// while the chooser is still hidden, so that it cannot be used meanwhile.
+HWND LoadMessageOwner(app::Program& program, const FrmMods& chooser) {
+  if (chooser.IsVisible() || !program.IsLoaded(app::FormId::kLauncher)) return chooser.window();
+  return program.launcher().window();
+}
+
+}  // namespace
 
 FrmMods::FrmMods(app::Program& program) : platform::Form(FrmModsLayout()), program_(program) {}
 
@@ -17,7 +30,29 @@ void FrmMods::OnControlEvent(int controlId, platform::ControlEvent event) {
 // Closing the chooser unloads it; the program ends when no window is left.
 void FrmMods::OnCloseBox() { program_.Unload(kId); }
 
-void FrmMods::Form_Load() {}
+void FrmMods::Form_Load() {
+  using platform::MessageStyle;
+  app::ReadInstallPath(program_.HLPath);
+  const std::string hlPath = program_.HLPath;
+  platform::MessageBoxes& messages = program_.services().messages;
+  if (hlPath.empty()) {
+    messages.Show(LoadMessageOwner(program_, *this), kNotInstalledText, kNotInstalledTitle,
+                  MessageStyle::kCritical);
+    program_.Unload(kId);
+    return;
+  }
+  Discovery found = DiscoverMods(hlPath);
+  lstModList().Refill(std::move(found.mods));
+  if (!found.failure.ok()) {
+    messages.Show(LoadMessageOwner(program_, *this),
+                  found.failure.Message() +
+                      "\n\nOnly the modifications found before this problem are listed.",
+                  std::nullopt, MessageStyle::kCritical);
+  } else if (found.listed == 0) {
+    messages.Show(LoadMessageOwner(program_, *this), kNothingListedText + ModListingPattern(hlPath),
+                  kNothingListedTitle, MessageStyle::kCritical);
+  }
+}
 
 void FrmMods::cmdClose_Click() {
   program_.Show(app::FormId::kLauncher);

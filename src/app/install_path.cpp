@@ -1,0 +1,14 @@
+#include "app/install_path.h"
+
+#include "settings/module1.h"
+
+namespace app {
+
+void ReadInstallPath(std::string& hlPath) {
+  hlPath.clear();
+  // Trouble only shows in the status; the default then stands in the result.
+  (void)settings::ReadSetting("HKLM", "Software\\Valve\\Half-Life\\", "InstallPath", "S",
+                              std::string(kNoInstallPath), hlPath);
+}
+
+}  // namespace app
