@@ -1,9 +1,35 @@
 // Opening the map-cycle editor on the chosen modification.
+#include "cycle_editor/frm_rotamund.h"
+#include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
 
 namespace mod_chooser {
 
-void FrmMods::cmdEdit_Click() {}
+void FrmMods::cmdEdit_Click() {
+  platform::ListBox mods = lstModList();
+  if (mods.SelectedCount() == 0) return;
+  program_.ModDir = mods.Text(mods.Current());
+
+  cycle_editor::ModCycle opened = cycle_editor::ReadModCycle(program_.HLPath, program_.ModDir);
+  if (!opened.problem.empty()) {
+    // No hidden editor may stay behind: it would keep the program running
+    // after the chooser is closed.
+    program_.Unload(app::FormId::kRotamund);
+    program_.services().messages.Show(window(), opened.problem, "Cannot Continue",
+                                      platform::MessageStyle::kCritical);
+    return;
+  }
+
+  // The editor is filled while it is still hidden.
+  program_.Load(app::FormId::kRotamund);
+  if (!program_.IsLoaded(app::FormId::kRotamund)) return;
+  cycle_editor::FrmRotamund& editor = program_.frmRotamund();
+  editor.lstBSP().Refill(std::move(opened.maps));
+  editor.lstMap().Refill(std::move(opened.rotation));
+  editor.ShowCounts();
+  program_.Show(app::FormId::kRotamund);
+  program_.Hide(kId);
+}
 
 void FrmMods::lstModList_DblClick() { cmdEdit_Click(); }
 

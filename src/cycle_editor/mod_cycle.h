@@ -1,0 +1,31 @@
+// Reading what the editor opens with: a modification's maps and its rotation.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cycle_editor {
+
+// The listing pattern of a modification's map files.
+std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir);
+// The modification's rotation file.
+std::string CycleFilePath(const std::string& hlPath, const std::string& modDir);
+
+// Map file names without their last four characters (the ".bsp").
+std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames);
+
+struct ModCycle {
+  // Why the editor cannot open; empty when it can. Shown to the user as it is.
+  std::string problem;
+  // The maps that are not in the rotation, in listing order.
+  std::vector<std::string> maps;
+  // The lines of the rotation file, unchanged and in file order.
+  std::vector<std::string> rotation;
+};
+
+// Lists the modification's map files and reads its rotation file. A map leaves
+// `maps` when a line names it, letter case ignored. Fails with a message when
+// there is no map file or when the listing or the rotation file cannot be read.
+ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir);
+
+}  // namespace cycle_editor
