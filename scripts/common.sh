@@ -56,6 +56,16 @@ prepare_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # Windows live in Wine's virtual desktop, which draws their frames and
+  # hides a window at once (on a bare X server each hide waits for a window
+  # manager that is not there). The desktop is chosen when the server starts.
+  if ! grep -q '"Desktop"="Default"' "$PREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+      >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+  fi
   # A persistent server, with Wine's own background programs started here
   # rather than by the first test (they would hold its output open), saves
   # every test program the start-up.
