@@ -5,7 +5,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
 PREFIX="$BUILD_DIR/wineprefix"
 
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
-  x11-utils fonts-wine fonts-liberation imagemagick)
+  fonts-wine fonts-liberation python3)
 
 ensure_packages() {
   local missing=()

@@ -20,12 +20,14 @@ if ((headless == 0)); then
   exit 0
 fi
 
-# Wine's virtual desktop draws the window frames for the screenshots.
+# Wine's virtual desktop (set up with the prefix) draws the window frames.
 shots="$BUILD_DIR/screenshots"
 mkdir -p "$shots"
-desktop=(wine explorer /desktop=shot,800x600)
-"${desktop[@]}" "$BUILD_DIR/launcher.exe" &
-"${desktop[@]}" "$BUILD_DIR/screenshot.exe" "$(winepath -w "$shots")" >/dev/null 2>&1
-wineserver -w 2>/dev/null || true
+wine "$BUILD_DIR/launcher.exe" &
+launcher=$!
+status=0
+wine "$BUILD_DIR/screenshot.exe" "$(winepath -w "$shots")" || status=$?
+wait "$launcher" || true
 echo "No display: screenshots of the windows are in $shots"
 ls "$shots"
+exit "$status"

@@ -8,6 +8,7 @@
 
 #include "cycle_editor/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
+#include "cycle_editor/mod_cycle.h"
 #include "cycle_editor/rotation_edits.h"
 #include "cycle_editor/shuffle.h"
 #include "cycle_editor/sorted_tail.h"
@@ -102,7 +103,7 @@ void FrmRotamund::cmdRandom_Click() {
 void FrmRotamund::cmdSave_Click() {
   platform::ListBox rotation = lstMap();
   if (rotation.Count() == 0) return;
-  const std::string path = program_.HLPath + "\\" + program_.ModDir + "\\mapcycle.txt";
+  const std::string path = CycleFilePath(program_.HLPath, program_.ModDir);
   platform::MessageBoxes& messages = program_.services().messages;
   const platform::Status saved =
       platform::WriteFileAtomic(path, cycle::FormatCycle(rotation.Texts()));
