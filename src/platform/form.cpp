@@ -58,7 +58,7 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec) : spec_(spec) {}
+Form::Form(const FormSpec& layout) : layout_(layout) {}
 
 // The window goes first, while the fonts and pictures it uses still exist.
 Form::~Form() { window_.reset(); }
@@ -71,16 +71,16 @@ bool Form::Create(HWND owner) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExA(instance, spec_.className, &windowClass)) {
+  if (!GetClassInfoExA(instance, layout_.className, &windowClass)) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Form::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = spec_.className;
-    if (spec_.iconId) {
-      windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(spec_.iconId));
-      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.iconId),
+    windowClass.lpszClassName = layout_.className;
+    if (layout_.iconId) {
+      windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(layout_.iconId));
+      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(layout_.iconId),
                                                           IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                           GetSystemMetrics(SM_CYSMICON), 0));
     }
@@ -91,20 +91,20 @@ bool Form::Create(HWND owner) {
   dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
 
-  const DWORD style = FrameStyle(spec_.frame) | WS_CLIPCHILDREN;
-  const DWORD exStyle = FrameExStyle(spec_.frame);
-  RECT frame{Pixels(spec_.designLeft), Pixels(spec_.designTop),
-             Pixels(spec_.designLeft + spec_.clientWidth),
-             Pixels(spec_.designTop + spec_.clientHeight)};
+  const DWORD style = FrameStyle(layout_.frame) | WS_CLIPCHILDREN;
+  const DWORD exStyle = FrameExStyle(layout_.frame);
+  RECT frame{Pixels(layout_.designLeft), Pixels(layout_.designTop),
+             Pixels(layout_.designLeft + layout_.clientWidth),
+             Pixels(layout_.designTop + layout_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  HWND created = CreateWindowExA(exStyle, spec_.className, spec_.title, style, frame.left, frame.top,
+  HWND created = CreateWindowExA(exStyle, layout_.className, layout_.title, style, frame.left, frame.top,
                                  frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                                  instance, this);
   if (!created) return false;
   window_.reset(created);
   SetPropA(created, kFormProperty, reinterpret_cast<HANDLE>(this));
 
-  for (const ControlSpec& control : spec_.controls) {
+  for (const ControlSpec& control : layout_.controls) {
     if (!CreateControl(control)) return false;
   }
   ApplyTabOrder();
@@ -143,7 +143,7 @@ bool Form::CreateControl(const ControlSpec& control) {
 // made to follow the tab indexes; controls without one go last.
 void Form::ApplyTabOrder() {
   std::vector<const ControlSpec*> order;
-  for (const ControlSpec& control : spec_.controls) order.push_back(&control);
+  for (const ControlSpec& control : layout_.controls) order.push_back(&control);
   std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
     auto rank = [](const ControlSpec* c) { return c->tabIndex == kNoTabIndex ? INT_MAX : c->tabIndex; };
     return rank(a) < rank(b);
@@ -156,7 +156,7 @@ void Form::ApplyTabOrder() {
 
 HFONT Form::FontFor(const FontSpec& font) {
   for (const CachedFont& cached : fonts_) {
-    if (SameFont(cached.spec, font)) return cached.font.get();
+    if (SameFont(cached.description, font)) return cached.font.get();
   }
   LOGFONTA description{};
   description.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / 72.0));
@@ -179,7 +179,7 @@ const Picture& Form::PictureFor(const PictureRef& ref) {
 }
 
 const ControlSpec* Form::FindControl(int id) const {
-  for (const ControlSpec& control : spec_.controls) {
+  for (const ControlSpec& control : layout_.controls) {
     if (control.id == id) return &control;
   }
   return nullptr;
@@ -215,8 +215,8 @@ void Form::PaintBackground(HDC dc) {
   RECT client;
   GetClientRect(window_.get(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (!spec_.background.resourceId) return;
-  const Picture& picture = PictureFor(spec_.background);
+  if (!layout_.background.resourceId) return;
+  const Picture& picture = PictureFor(layout_.background);
   if (!picture) return;
   RECT target{0, 0, MulDiv(picture.width, dpi_, USER_DEFAULT_SCREEN_DPI),
               MulDiv(picture.height, dpi_, USER_DEFAULT_SCREEN_DPI)};
@@ -264,9 +264,9 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   try {
     return form->HandleMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
-    MessageBoxA(window, error.what(), form->spec_.title, MB_OK | MB_ICONHAND);
+    MessageBoxA(window, error.what(), form->layout_.title, MB_OK | MB_ICONHAND);
   } catch (...) {
-    MessageBoxA(window, "Unexpected error.", form->spec_.title, MB_OK | MB_ICONHAND);
+    MessageBoxA(window, "Unexpected error.", form->layout_.title, MB_OK | MB_ICONHAND);
   }
   return 0;
 }

@@ -73,7 +73,7 @@ enum class ControlEvent { kClick, kDblClick };
 
 class Form {
  public:
-  explicit Form(const FormSpec& spec);
+  explicit Form(const FormSpec& layout);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -84,7 +84,7 @@ class Form {
 
   HWND window() const { return window_.get(); }
   HWND control(int id) const { return GetDlgItem(window_.get(), id); }
-  const FormSpec& spec() const { return spec_; }
+  const FormSpec& layout() const { return layout_; }
 
   // Shows the window in front. The first time, the focus goes to the first
   // control in tab order.
@@ -120,13 +120,13 @@ class Form {
   void PaintBackground(HDC dc);
   void DrawOwnerDrawn(const DRAWITEMSTRUCT& item);
 
-  const FormSpec& spec_;
+  const FormSpec& layout_;
   UniqueWindow window_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool shownBefore_ = false;
   HWND lastFocus_ = nullptr;
   struct CachedFont {
-    FontSpec spec;
+    FontSpec description;
     UniqueFont font;
   };
   std::vector<CachedFont> fonts_;
