@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "fakes.h"
-#include "platform/files.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "temp_folder.h"
@@ -12,59 +11,51 @@
 namespace {
 
 using app::ProfileId;
-using testing_support::RecordingMessageBoxes;
-using testing_support::TempFolder;
 
 class ActivationTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path())); }
 
-  bool Activate(ProfileId id) {
-    return app::ActivateProfile(app::ProfileFor(id), game(), messages_, nullptr);
+  bool Activate(ProfileId id, const std::string& folder = "") {
+    return app::ActivateProfile(app::ProfileFor(id), folder.empty() ? game_ : folder, messages_,
+                                nullptr);
   }
-  std::string game() const { return halfLife_ / "cstrike"; }
   std::string Read(const std::string& name) const {
     std::string bytes;
-    EXPECT_TRUE(tools::ReadTextFile(game() + "\\" + name, bytes)) << name;
+    tools::ReadTextFile(game_ + "\\" + name, bytes);
     return bytes;
   }
   std::vector<std::string> Waypoints() const {
     std::vector<std::string> names;
-    for (const std::string& name : tools::FolderNames(game() + "\\maps")) {
-      if (name.size() > 4 && name.substr(name.size() - 4) == ".wpt") names.push_back(name);
+    for (const std::string& name : tools::FolderNames(game_ + "\\maps")) {
+      if (name.ends_with(".wpt")) names.push_back(name);
     }
     return names;
   }
-  // Every file of the game folder with its content, for "nothing changed".
+  // Every name and content below `folder`, to show that nothing changed.
   std::string Snapshot(const std::string& folder) const {
     std::string all;
     for (const std::string& name : tools::FolderNames(folder)) {
       std::string path = folder + "\\" + name, bytes;
-      if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-        all += "[" + name + "]" + Snapshot(path);
-      } else {
-        tools::ReadTextFile(path, bytes);
-        all += name + "=" + bytes + ";";
-      }
+      all += name + (tools::ReadTextFile(path, bytes) ? "=" + bytes : Snapshot(path)) + ";";
     }
     return all;
   }
+  const std::string& LastMessage() const { return messages_.shown.back().text; }
 
-  TempFolder halfLife_;
-  RecordingMessageBoxes messages_;
+  testing_support::TempFolder halfLife_;
+  std::string game_ = halfLife_ / "cstrike";
+  testing_support::RecordingMessageBoxes messages_;
 };
 
-struct Expected {
-  ProfileId id;
-  const char* message;
-  const char* mapCycle;
-  const char* botConfig;  // nullptr: bot.cfg untouched
-  const char* libraryList;
-  size_t waypoints;  // 0: waypoints untouched
-};
-
-TEST_F(ActivationTest, EachProfileInstallsItsFilesAfterItsMessage) {
-  const Expected profiles[] = {
+TEST_F(ActivationTest, EachProfileShowsItsMessageThenInstallsItsFiles) {
+  struct Row {
+    ProfileId id;
+    const char* message;
+    const char *mapCycle, *botConfig, *libraryList;  // botConfig nullptr: left alone
+    size_t waypoints;                                // 0: left alone
+  };
+  const Row rows[] = {
       {ProfileId::kAndroid, "Launch CS & exec and.cfg within LAN games", "mapcycle.and.txt",
        nullptr, "liblist.gam.and", 0},
       {ProfileId::kBobabot, "Launch CS, choose a BOBABOT level & bots will automatically be added",
@@ -82,119 +73,80 @@ TEST_F(ActivationTest, EachProfileInstallsItsFilesAfterItsMessage) {
       {ProfileId::kRestore, "Resort original CS for on-line games!", "mapcycle.old.txt", nullptr,
        "liblist_old.gam", 0},
   };
-  for (const Expected& expected : profiles) {
-    SCOPED_TRACE(expected.message);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.message);
     messages_.shown.clear();
-    std::string botBefore = Read("bot.cfg");
-    std::vector<std::string> waypointsBefore = Waypoints();
-
-    ASSERT_TRUE(Activate(expected.id));
-
+    const std::string botBefore = Read("bot.cfg");
+    const std::vector<std::string> waypointsBefore = Waypoints();
+    ASSERT_TRUE(Activate(row.id));
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].text, expected.message);
+    EXPECT_EQ(LastMessage(), row.message);
     EXPECT_EQ(messages_.shown[0].title, "MsgBox Demonstration");
     EXPECT_EQ(messages_.shown[0].style, platform::MessageStyle::kInformation);
-    EXPECT_EQ(Read("mapcycle.txt"), Read(expected.mapCycle));
-    EXPECT_EQ(Read("liblist.gam"), Read(expected.libraryList));
-    EXPECT_EQ(Read("bot.cfg"), expected.botConfig ? Read(expected.botConfig) : botBefore);
-    if (expected.waypoints) {
-      EXPECT_EQ(Waypoints().size(), expected.waypoints);
-    } else {
-      EXPECT_EQ(Waypoints(), waypointsBefore);
-    }
-    // The prepared copies stay where they are.
-    EXPECT_EQ(Read(expected.mapCycle), tools::DemoFileContent(expected.mapCycle));
+    EXPECT_EQ(Read("mapcycle.txt"), tools::DemoFileContent(row.mapCycle));
+    EXPECT_EQ(Read("liblist.gam"), tools::DemoFileContent(row.libraryList));
+    EXPECT_EQ(Read("bot.cfg"), row.botConfig ? tools::DemoFileContent(row.botConfig) : botBefore);
+    EXPECT_EQ(Waypoints().size(), row.waypoints ? row.waypoints : waypointsBefore.size());
   }
-}
-
-TEST_F(ActivationTest, LeavesTheGameFolderCurrent) {
-  ASSERT_TRUE(Activate(ProfileId::kAndroid));
   char current[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, current);
-  EXPECT_EQ(lstrcmpiA(current, game().c_str()), 0);
+  EXPECT_EQ(lstrcmpiA(current, game_.c_str()), 0);
 }
 
-TEST_F(ActivationTest, WaypointSetsReplaceEachOtherExactly) {
-  ASSERT_TRUE(tools::WriteTextFile(game() + "\\maps\\stray.wpt", "left over"));
+TEST_F(ActivationTest, WaypointSetsReplaceEachOtherAndTouchNothingElse) {
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "left over"));
+  const std::string prepared = Snapshot(game_ + "\\maps\\nnb") + Snapshot(game_ + "\\maps\\ram");
   ASSERT_TRUE(Activate(ProfileId::kRambot));
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Waypoints(), (std::vector<std::string>{"cs_assault.wpt", "cs_docks.wpt",
-                                                   "cs_estate.wpt", "cs_italy.wpt",
-                                                   "cs_office.wpt", "de_dust.wpt", "de_nuke.wpt"}));
-  EXPECT_EQ(Read("maps\\cs_italy.wpt"), Read("maps\\nnb\\cs_italy.wpt"));
-
+                                                   "cs_estate.wpt", "cs_italy.wpt", "cs_office.wpt",
+                                                   "de_dust.wpt", "de_nuke.wpt"}));
   ASSERT_TRUE(Activate(ProfileId::kRambot));
-  EXPECT_EQ(Waypoints(), (std::vector<std::string>{
-                             "cs_747.wpt", "cs_assault.wpt", "cs_estate.wpt", "cs_iraq.wpt",
-                             "cs_italy.wpt", "cs_militia.wpt", "cs_tomte.wpt", "de_aztec.wpt",
-                             "de_cbble.wpt", "de_dust.wpt", "de_nuke.wpt", "de_prodigy.wpt",
-                             "de_train.wpt"}));
+  EXPECT_EQ(Waypoints().size(), 13u);
+  EXPECT_EQ(Read("maps\\cs_docks.wpt"), "");  // gone with the NNBot set
   EXPECT_EQ(Read("maps\\cs_assault.wpt"), Read("maps\\ram\\cs_assault.wpt"));
   EXPECT_EQ(Read("maps\\de_dust.wpt"), Read("maps\\nnb\\de_dust.wpt"));
-  // Maps and the waypoint folders are never touched.
-  EXPECT_EQ(tools::FolderNames(game() + "\\maps\\nnb").size(), 7u);
-  EXPECT_EQ(tools::FolderNames(game() + "\\maps\\ram").size(), 10u);
-  EXPECT_TRUE(platform::FileExists(game() + "\\maps\\de_dust.bsp"));
+  EXPECT_EQ(Snapshot(game_ + "\\maps\\nnb") + Snapshot(game_ + "\\maps\\ram"), prepared);
+  EXPECT_EQ(Read("maps\\de_dust.bsp"), "demo map de_dust\r\n");
 }
 
-TEST_F(ActivationTest, MissingLiveFilesAndNoWaypointsDoNotStopIt) {
-  DeleteFileA((game() + "\\bot.cfg").c_str());
-  DeleteFileA((game() + "\\mapcycle.txt").c_str());
+TEST_F(ActivationTest, AbsentLiveFilesAndWaypointsDoNotStopIt) {
+  for (const char* live : {"bot.cfg", "mapcycle.txt", "liblist.gam"}) {
+    DeleteFileA((game_ + "\\" + live).c_str());
+  }
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Read("bot.cfg"), Read("bot.cfg.nnb"));
-  EXPECT_EQ(Read("liblist.gam"), Read("liblist.gam.nnb"));
+  EXPECT_EQ(Read("bot.cfg"), tools::DemoFileContent("bot.cfg.nnb"));
   EXPECT_EQ(Waypoints().size(), 7u);
 }
 
 TEST_F(ActivationTest, MissingSourcesChangeNothingAndAreAllNamed) {
-  DeleteFileA((game() + "\\bot.cfg.nnb").c_str());
-  DeleteFileA((game() + "\\maps\\nnb\\de_nuke.wpt").c_str());
-  std::string before = Snapshot(game());
-
+  DeleteFileA((game_ + "\\bot.cfg.nnb").c_str());
+  DeleteFileA((game_ + "\\maps\\nnb\\de_nuke.wpt").c_str());
+  const std::string before = Snapshot(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
-
-  EXPECT_EQ(Snapshot(game()), before);
+  EXPECT_EQ(Snapshot(game_), before);
   ASSERT_EQ(messages_.shown.size(), 2u);
-  const std::string& report = messages_.shown[1].text;
-  EXPECT_NE(report.find(game() + "\\bot.cfg.nnb"), std::string::npos) << report;
-  EXPECT_NE(report.find(game() + "\\maps\\nnb\\de_nuke.wpt"), std::string::npos) << report;
+  EXPECT_NE(LastMessage().find(game_ + "\\bot.cfg.nnb"), std::string::npos) << LastMessage();
+  EXPECT_NE(LastMessage().find(game_ + "\\maps\\nnb\\de_nuke.wpt"), std::string::npos);
   EXPECT_EQ(messages_.shown[1].style, platform::MessageStyle::kCritical);
 }
 
-TEST_F(ActivationTest, MissingGameFolderStillShowsTheMessageAndReportsThePath) {
-  std::string missing = halfLife_ / "nowhere";
-  EXPECT_FALSE(app::ActivateProfile(app::ProfileFor(ProfileId::kAndroid), missing, messages_,
-                                    nullptr));
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_EQ(messages_.shown[0].text, "Launch CS & exec and.cfg within LAN games");
-  EXPECT_NE(messages_.shown[1].text.find(missing), std::string::npos);
-}
+TEST_F(ActivationTest, FailuresAreReportedWithThePathAndKeepTheLiveFile) {
+  // The game folder is missing: the message still comes first.
+  EXPECT_FALSE(Activate(ProfileId::kAndroid, halfLife_ / "nowhere"));
+  EXPECT_EQ(messages_.shown.front().text, "Launch CS & exec and.cfg within LAN games");
+  EXPECT_NE(LastMessage().find(halfLife_ / "nowhere"), std::string::npos);
 
-TEST_F(ActivationTest, FailedStepStopsAndKeepsTheLiveFile) {
-  // A folder in the place of the temporary copy's target cannot be replaced:
-  // make liblist.gam a folder so the last step fails.
-  DeleteFileA((game() + "\\liblist.gam").c_str());
-  ASSERT_TRUE(CreateDirectoryA((game() + "\\liblist.gam").c_str(), nullptr));
-  EXPECT_FALSE(Activate(ProfileId::kRedubot));
-  EXPECT_EQ(Read("mapcycle.txt"), Read("mapcycle.red.txt"));  // earlier steps stay done
-  EXPECT_EQ(Read("bot.cfg"), Read("bot.cfg.red"));
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_NE(messages_.shown[1].text.find("liblist.gam"), std::string::npos);
-  // No temporary file is left behind.
-  for (const std::string& name : tools::FolderNames(game())) {
-    EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
-  }
-}
-
-TEST_F(ActivationTest, LockedLiveFileIsReportedAndKept) {
-  std::string live = game() + "\\liblist.gam";
-  std::string before = Read("liblist.gam");
+  // liblist.gam is held open without sharing: earlier steps stay done, it stays whole.
+  const std::string live = game_ + "\\liblist.gam", before = Read("liblist.gam");
   HANDLE locked = CreateFileA(live.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(Activate(ProfileId::kAndroid));
+  EXPECT_FALSE(Activate(ProfileId::kRedubot));
   CloseHandle(locked);
+  EXPECT_NE(LastMessage().find(live), std::string::npos) << LastMessage();
   EXPECT_EQ(Read("liblist.gam"), before);
-  EXPECT_EQ(Read("mapcycle.txt"), Read("mapcycle.and.txt"));
+  EXPECT_EQ(Read("mapcycle.txt"), tools::DemoFileContent("mapcycle.red.txt"));
+  for (const std::string& name : tools::FolderNames(game_)) EXPECT_FALSE(name.ends_with(".tmp"));
 }
 
 }  // namespace
