@@ -5,11 +5,7 @@
 # figures.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages
-build_all
-start_display
-trap 'stop_wine; stop_display' EXIT
-prepare_prefix
+setup_for_wine_runs
 
 MAPS=${BENCH_MAPS:-32767}
 LINES=${BENCH_LINES:-32767}

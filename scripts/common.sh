@@ -81,3 +81,12 @@ stop_wine() {
   wine_env
   wineserver -k 2>/dev/null || true
 }
+
+# Packages, build, a virtual display and the prefix, torn down on exit.
+setup_for_wine_runs() {
+  ensure_packages
+  build_all
+  start_display
+  trap 'stop_wine; stop_display' EXIT
+  prepare_prefix
+}
