@@ -84,7 +84,6 @@ class Form {
 
   HWND window() const { return window_.get(); }
   HWND control(int id) const { return GetDlgItem(window_.get(), id); }
-  const FormSpec& layout() const { return layout_; }
 
   // Shows the window in front. The first time, the focus goes to the first
   // control in tab order.

@@ -213,17 +213,6 @@ void SelectListItem(HWND list, int index, bool add) {
   SendMessageA(list, LB_SETCARETINDEX, index, FALSE);
 }
 
-void DoubleClickListItem(HWND list, int index) {
-  RECT item{};
-  SendMessageA(list, LB_SETTOPINDEX, index, 0);
-  SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-  LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-  PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageA(list, WM_LBUTTONUP, 0, at);
-  PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  PostMessageA(list, WM_LBUTTONUP, 0, at);
-}
-
 std::vector<int> SelectedIndexes(HWND list) {
   std::vector<int> selected;
   int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));

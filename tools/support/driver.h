@@ -73,7 +73,6 @@ void PressKey(WORD virtualKey, bool alt = false);
 
 std::vector<std::string> ListItems(HWND list);
 void SelectListItem(HWND list, int index, bool add = false);
-void DoubleClickListItem(HWND list, int index);
 std::vector<int> SelectedIndexes(HWND list);
 
 bool WaitUntil(const auto& condition, std::chrono::milliseconds patience = kPatience) {
