@@ -1,4 +1,4 @@
-// The main window driven from outside: layout, keyboard, profile switching.
+// The main window driven from outside: keyboard, close box, profile switching.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -35,47 +35,6 @@ class LauncherE2E : public ::testing::Test {
   HWND main_ = nullptr;
   std::optional<Driver> app_;
 };
-
-TEST_F(LauncherE2E, LayoutMatchesTheTableAt96Dpi) {
-  RECT client;
-  GetClientRect(main_, &client);
-  EXPECT_EQ(client.right, 487);
-  EXPECT_EQ(client.bottom, 194);
-  struct Box {
-    const char* caption;
-    int left, top, width, height;  // twips
-  };
-  const Box boxes[] = {
-      {"E&xit", 3240, 2040, 615, 495},
-      {"Map Cycle", 3240, 840, 615, 495},
-      {"Rambot", 3000, 240, 855, 495},
-      {"Launch Counter-Strike", 2040, 1440, 1815, 495},
-      {"Resort Counter-Strike", 120, 1440, 1815, 495},
-      {"Swat Bot", 2040, 840, 855, 495},
-      {"Redubot", 1080, 840, 855, 495},
-      {"Realbot", 120, 840, 855, 495},
-      {"NNBot", 2040, 240, 855, 495},
-      {"Android", 120, 240, 855, 495},
-      {"Bobabot", 1080, 240, 855, 495},
-      {"Click on bot you wish to activate, then launch Counter-Strike", 120, 2400, 3135, 495},
-      {"Visit:- www.example.org", 120, 2040, 3135, 375},
-  };
-  for (const Box& box : boxes) {
-    SCOPED_TRACE(box.caption);
-    HWND control = Button(box.caption);
-    RECT rect = tools::ClientRectIn(control, main_);
-    EXPECT_EQ(rect.left, box.left / 15);
-    EXPECT_EQ(rect.top, box.top / 15);
-    EXPECT_EQ(rect.right - rect.left, box.width / 15);
-    EXPECT_EQ(rect.bottom - rect.top, box.height / 15);
-  }
-  // Resizing the frame moves nothing.
-  RECT before = tools::ClientRectIn(Button("Android"), main_);
-  SetWindowPos(main_, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
-  Driver::WaitIdle(main_);
-  RECT after = tools::ClientRectIn(Button("Android"), main_);
-  EXPECT_TRUE(EqualRect(&before, &after));
-}
 
 TEST_F(LauncherE2E, FocusStartsOnBobabotAndTabFollowsTheTabIndexes) {
   SetForegroundWindow(main_);

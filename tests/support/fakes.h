@@ -27,7 +27,7 @@ class RecordingMessageBoxes : public platform::MessageBoxes {
   std::vector<ShownMessage> shown;
 };
 
-// Returns queued numbers, then falls back to a fixed-seed generator.
+// Returns the queued numbers in turn, then 0.
 class ScriptedRandom : public platform::RandomSource {
  public:
   void SeedFromClock() override { ++seedings; }
@@ -37,11 +37,10 @@ class ScriptedRandom : public platform::RandomSource {
       queued.pop_front();
       return next;
     }
-    return static_cast<double>(engine() >> 11) * 0x1.0p-53;
+    return 0.0;
   }
   std::deque<double> queued;
   int seedings = 0;
-  std::mt19937_64 engine{12345};
 };
 
 }  // namespace testing_support

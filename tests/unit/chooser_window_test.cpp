@@ -4,6 +4,7 @@
 
 #include "app/about.h"
 #include "fakes.h"
+#include "layout_check.h"
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/driver.h"
@@ -23,21 +24,14 @@ class ChooserWindow : public ::testing::Test {
 
 TEST_F(ChooserWindow, LayoutIsTheTableInTwipsOver15AndResizingMovesNothing) {
   HWND form = chooser().window();
-  RECT client;
-  GetClientRect(form, &client);
-  EXPECT_EQ((std::pair{client.right, client.bottom}), (std::pair{407L, 377L}));
-  const LONG rows[][5] = {{F::kCmdEdit, 4320, 3720, 1215, 495},
-                          {F::kCmdClose, 4320, 4560, 1215, 375},
-                          {F::kLstModList, 240, 360, 3255, 5160},
-                          {F::kImage1, 4440, 2400, 960, 960},
-                          {F::kLabel1, 360, 120, 3015, 255}};
+  testing_support::ExpectClientSize(form, 407, 377);
   for (int width : {0, 900}) {
     if (width) SetWindowPos(form, nullptr, 0, 0, width, 700, SWP_NOMOVE | SWP_NOZORDER);
-    for (const auto& row : rows) {
-      const RECT r = tools::ClientRectIn(chooser().control(row[0]), form);
-      EXPECT_EQ((std::vector<LONG>{row[0], r.left, r.top, r.right - r.left, r.bottom - r.top}),
-                (std::vector<LONG>{row[0], row[1] / 15, row[2] / 15, row[3] / 15, row[4] / 15}));
-    }
+    testing_support::ExpectTwipsLayout(form, {{F::kCmdEdit, 4320, 3720, 1215, 495},
+                                              {F::kCmdClose, 4320, 4560, 1215, 375},
+                                              {F::kLstModList, 240, 360, 3255, 5160},
+                                              {F::kImage1, 4440, 2400, 960, 960},
+                                              {F::kLabel1, 360, 120, 3015, 255}});
   }
 }
 

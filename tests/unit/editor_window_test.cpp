@@ -8,6 +8,7 @@
 
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
+#include "layout_check.h"
 
 namespace {
 
@@ -24,23 +25,20 @@ class EditorWindowTest : public ::testing::Test {
 
 TEST_F(EditorWindowTest, LayoutIsTheTableInTwipsOver15WithAFixedOwnedFrame) {
   HWND form = editor().window();
-  RECT client, r;
-  GetClientRect(form, &client);
-  EXPECT_EQ((std::pair{client.right, client.bottom}), (std::pair{409L, 379L}));
-  const LONG rows[][5] = {
-      {R::kCmdClose, 4800, 4800, 1215, 375},  {R::kCmdSave, 3240, 4800, 1455, 375},
-      {R::kCmdRandom, 4200, 4320, 1335, 375}, {R::kCmdDown, 3360, 1080, 495, 495},
-      {R::kCmdUP, 3360, 600, 495, 495},       {R::kCmdRemove, 3360, 2160, 495, 495},
-      {R::kCmdMove, 2280, 2160, 495, 495},    {R::kLstMap, 3840, 240, 2175, 3960},
-      {R::kLstBSP, 120, 240, 2175, 4350},     {R::kLblURL, 120, 5280, 5895, 255},
-      {R::kImage1, 2640, 3120, 960, 960},     {R::kLabel2, 3840, 0, 2175, 255},
-      {R::kLabel1, 120, 0, 2175, 255}};
-  for (const auto& row : rows) {
-    GetWindowRect(editor().control(row[0]), &r);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ((std::vector<LONG>{row[0], r.left, r.top, r.right - r.left, r.bottom - r.top}),
-              (std::vector<LONG>{row[0], row[1] / 15, row[2] / 15, row[3] / 15, row[4] / 15}));
-  }
+  testing_support::ExpectClientSize(form, 409, 379);
+  testing_support::ExpectTwipsLayout(form, {{R::kCmdClose, 4800, 4800, 1215, 375},
+                                            {R::kCmdSave, 3240, 4800, 1455, 375},
+                                            {R::kCmdRandom, 4200, 4320, 1335, 375},
+                                            {R::kCmdDown, 3360, 1080, 495, 495},
+                                            {R::kCmdUP, 3360, 600, 495, 495},
+                                            {R::kCmdRemove, 3360, 2160, 495, 495},
+                                            {R::kCmdMove, 2280, 2160, 495, 495},
+                                            {R::kLstMap, 3840, 240, 2175, 3960},
+                                            {R::kLstBSP, 120, 240, 2175, 4350},
+                                            {R::kLblURL, 120, 5280, 5895, 255},
+                                            {R::kImage1, 2640, 3120, 960, 960},
+                                            {R::kLabel2, 3840, 0, 2175, 255},
+                                            {R::kLabel1, 120, 0, 2175, 255}});
   EXPECT_FALSE(GetWindowLongA(form, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_NE(GetWindow(form, GW_OWNER), nullptr) << "owned: no taskbar button";
   EXPECT_EQ(StyleOf(R::kLstBSP) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_SORT | LBS_EXTENDEDSEL);
