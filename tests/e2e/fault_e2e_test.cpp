@@ -346,10 +346,11 @@ LONGLONG Ticks() {
   return now.QuadPart;
 }
 
-// Times one undisturbed run of the work, then kills the program `kills` times
-// at moments spread evenly from the start of the work to half as long again. `start` restores the
-// files and brings a run up to the work; `inspect` checks the files and tells where the kill
-// landed.
+// Times one undisturbed run of the work, then kills the program `kills` times:
+// half of them at moments spread evenly from the start of the work to half as
+// long again, the other half spread densely over the span in which the files
+// were seen to change. `start` restores the files and brings a run up to the
+// work; `inspect` checks the files and tells where the kill landed.
 void KillAtManyMoments(const char* work, int kills, const std::function<ProgramRun()>& start,
                        const std::function<Landed()>& inspect) {
   LARGE_INTEGER frequency;
@@ -368,14 +369,26 @@ void KillAtManyMoments(const char* work, int kills, const std::function<ProgramR
     ASSERT_EQ(inspect(), kAfter);
   }
   int landed[3] = {};
-  for (int i = 0; i < kills && !::testing::Test::HasFailure(); ++i) {
+  LONGLONG lastBefore = 0, firstAfter = length * 3 / 2;
+  auto killAfter = [&](LONGLONG delay) {
     ProgramRun run = start();
-    const LONGLONG delay = length * 3 * i / (2 * kills), begun = Ticks();
+    const LONGLONG begun = Ticks();
     run.go();
     while (Ticks() - begun < delay) {
     }
     run.app.Kill();
-    ++landed[inspect()];
+    const Landed where = inspect();
+    ++landed[where];
+    if (where == kBefore) lastBefore = std::max(lastBefore, delay);
+    if (where == kAfter) firstAfter = std::min(firstAfter, delay);
+  };
+  const int half = kills / 2;
+  for (int i = 0; i < half && !::testing::Test::HasFailure(); ++i) {
+    killAfter(length * 3 * i / (2 * half));
+  }
+  const LONGLONG from = std::min(lastBefore, firstAfter), to = std::max(lastBefore, firstAfter);
+  for (int i = 0; i < half && !::testing::Test::HasFailure(); ++i) {
+    killAfter(from + (to - from) * i / half);
   }
   std::cout << "[ KILLED   ] " << work << ": " << length * 1000.0 / frequency.QuadPart
             << " ms of work; " << landed[kBefore] << " kills before it, " << landed[kMiddle]
@@ -386,7 +399,7 @@ void KillAtManyMoments(const char* work, int kills, const std::function<ProgramR
 TEST(CrashE2E, SaveKilledAtManyMomentsLeavesTheOldOrTheNewFile) {
   const Cycle cycle = PrepareSave("C:\\faults\\Half-Life");
   KillAtManyMoments(
-      "save", 80,
+      "save", 60,
       [&] {
         Restore(cycle.folder, cycle.before);
         HWND editor = nullptr;
@@ -407,7 +420,7 @@ TEST(CrashE2E, SwitchKilledAtManyMomentsLeavesEveryFileOldOrNew) {
   const Files before = Collect(kGame).files, after = AfterNNBot(before);
   const std::string library = std::string(kGame) + "\\liblist.gam";
   KillAtManyMoments(
-      "switch to NNBot", 80,
+      "switch to NNBot", 40,
       [&] {
         Restore(kGame, before);
         HWND main = nullptr;
