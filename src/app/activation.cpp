@@ -21,8 +21,8 @@ std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps
 }
 
 platform::Status RunStep(const ActivationStep& step, const std::string& gameFolder) {
-  if (step.kind == ActivationStep::Kind::kRemoveWaypoints) {
-    return platform::DeleteMatching(gameFolder + "\\" + step.destination);
+  if (step.kind == ActivationStep::Kind::kRemoveOtherWaypoints) {
+    return platform::DeleteMatching(gameFolder + "\\" + step.destination, step.keep);
   }
   return platform::ReplaceWithCopy(gameFolder + "\\" + step.source,
                                    gameFolder + "\\" + step.destination);

@@ -1,5 +1,8 @@
 #include "app/profiles.h"
 
+#include <string_view>
+#include <utility>
+
 namespace app {
 namespace {
 
@@ -59,15 +62,20 @@ const Profile& ProfileFor(ProfileId id) { return kProfiles[static_cast<size_t>(i
 std::vector<ActivationStep> PlanActivation(const Profile& profile) {
   using Kind = ActivationStep::Kind;
   std::vector<ActivationStep> steps;
-  steps.push_back({Kind::kInstall, profile.mapCycleSource, "mapcycle.txt"});
+  steps.push_back({Kind::kInstall, profile.mapCycleSource, "mapcycle.txt", {}});
   if (!profile.waypoints.empty()) {
-    steps.push_back({Kind::kRemoveWaypoints, "", kWaypointPattern});
+    ActivationStep removeOthers{Kind::kRemoveOtherWaypoints, "", kWaypointPattern, {}};
     for (const FileCopy& copy : profile.waypoints) {
-      steps.push_back({Kind::kInstall, copy.source, copy.destination});
+      steps.push_back({Kind::kInstall, copy.source, copy.destination, {}});
+      const std::string_view destination = copy.destination;
+      removeOthers.keep.emplace_back(destination.substr(destination.find_last_of('\\') + 1));
     }
+    steps.push_back(std::move(removeOthers));
   }
-  if (profile.botConfigSource) steps.push_back({Kind::kInstall, profile.botConfigSource, "bot.cfg"});
-  steps.push_back({Kind::kInstall, profile.libraryListSource, "liblist.gam"});
+  if (profile.botConfigSource) {
+    steps.push_back({Kind::kInstall, profile.botConfigSource, "bot.cfg", {}});
+  }
+  steps.push_back({Kind::kInstall, profile.libraryListSource, "liblist.gam", {}});
   return steps;
 }
 

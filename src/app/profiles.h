@@ -16,10 +16,10 @@ struct FileCopy {
 
 struct Profile {
   const char* name;
-  const char* message;               // shown before anything is touched
-  const char* mapCycleSource;        // installed as "mapcycle.txt"
-  const char* botConfigSource;       // installed as "bot.cfg"; nullptr: left alone
-  const char* libraryListSource;     // installed as "liblist.gam"
+  const char* message;                  // shown before anything is touched
+  const char* mapCycleSource;           // installed as "mapcycle.txt"
+  const char* botConfigSource;          // installed as "bot.cfg"; nullptr: left alone
+  const char* libraryListSource;        // installed as "liblist.gam"
   std::span<const FileCopy> waypoints;  // empty: waypoint files left alone
 };
 
@@ -32,13 +32,16 @@ inline constexpr char kWaypointPattern[] = "maps\\*.wpt";
 
 // One step of an activation, in the order the steps run.
 struct ActivationStep {
-  enum class Kind { kInstall, kRemoveWaypoints } kind;
+  enum class Kind { kInstall, kRemoveOtherWaypoints } kind;
   std::string source;       // for kInstall
-  std::string destination;  // for kInstall: the live name; for kRemoveWaypoints: the pattern
+  std::string destination;  // for kInstall: the live name; for kRemoveOtherWaypoints: the pattern
+  std::vector<std::string> keep;  // for kRemoveOtherWaypoints: file names the set installed
 };
 
-// Map cycle, then waypoints (delete all, then the set in order), then the bot
-// configuration, then the library list.
+// Map cycle, then waypoints, then the bot configuration, then the library
+// list. Each file of a waypoint set replaces its live name in place, in the
+// set's order; only then are the waypoint files that are not in the set
+// removed, so a switch cut short never leaves a waypoint file missing.
 std::vector<ActivationStep> PlanActivation(const Profile& profile);
 
 }  // namespace app

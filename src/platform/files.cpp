@@ -72,11 +72,13 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-Status DeleteMatching(const std::string& pattern) {
+Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep) {
   Listing listing = ListNames(pattern, ListFilter::kAllFiles);
   if (!listing.status.ok()) return listing.status;
   const std::string folder = FolderOf(pattern);
   for (const std::string& name : listing.names) {
+    auto same = [&](const std::string& kept) { return lstrcmpiA(kept.c_str(), name.c_str()) == 0; };
+    if (std::any_of(keep.begin(), keep.end(), same)) continue;
     std::string path = folder + "\\" + name;
     if (!DeleteFileA(path.c_str())) return Status::LastError("Could not delete " + Quoted(path));
   }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/status.h"
 
@@ -15,8 +16,9 @@ bool FileExists(const std::string& path);
 
 // Deletes every file (not folder) in one folder whose name matches the last
 // component of `pattern`, e.g. "C:\\game\\maps\\*.wpt". Subfolders are not
-// searched. Matching nothing is not a failure.
-Status DeleteMatching(const std::string& pattern);
+// searched. Names listed in `keep` stay (compared ignoring letter case, as the
+// file system does). Matching nothing is not a failure.
+Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep = {});
 
 // Replaces `destination` with a copy of `source` so that the destination is
 // never missing or partial: the copy goes to a temporary file in the

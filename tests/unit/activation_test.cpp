@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
+
 #include "fakes.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -108,6 +111,35 @@ TEST_F(ActivationTest, WaypointSetsReplaceEachOtherAndTouchNothingElse) {
   EXPECT_EQ(Read("maps\\de_dust.wpt"), Read("maps\\nnb\\de_dust.wpt"));
   EXPECT_EQ(Snapshot(game_ + "\\maps\\nnb") + Snapshot(game_ + "\\maps\\ram"), prepared);
   EXPECT_EQ(Read("maps\\de_dust.bsp"), "demo map de_dust\r\n");
+}
+
+TEST_F(ActivationTest, WaypointSwitchCutShortLeavesEveryLiveWaypointOldOrNew) {
+  // Live waypoints that the NNBot set replaces, keeps out, or does not know.
+  std::map<std::string, std::string> old;
+  for (std::string name : {"cs_747", "cs_assault", "cs_docks", "de_dust", "de_nuke", "stray"}) {
+    name += ".wpt";
+    old[name] = "old " + name;
+    ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\" + name, old[name]));
+  }
+  const std::string blocked = game_ + "\\maps\\de_dust.wpt";
+  HANDLE locked = CreateFileA(blocked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  CloseHandle(locked);
+  EXPECT_NE(LastMessage().find(blocked), std::string::npos) << LastMessage();
+
+  // The set up to de_dust is in, nothing was removed, nothing is cut short.
+  const std::vector<std::string> live = Waypoints();
+  for (const auto& [name, bytes] : old) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(std::find(live.begin(), live.end(), name) != live.end());
+    const std::string now = Read("maps\\" + name), fresh = Read("maps\\nnb\\" + name);
+    EXPECT_TRUE(now == bytes || now == fresh) << now;
+  }
+  EXPECT_EQ(Read("maps\\cs_docks.wpt"), Read("maps\\nnb\\cs_docks.wpt"));
+  EXPECT_EQ(Read("maps\\de_dust.wpt"), old["de_dust.wpt"]);
+  EXPECT_EQ(live.size(), old.size() + 3);  // cs_estate, cs_italy and cs_office added
+  EXPECT_EQ(Read("liblist.gam"), tools::DemoFileContent("liblist_old.gam"));
 }
 
 TEST_F(ActivationTest, AbsentLiveFilesAndWaypointsDoNotStopIt) {

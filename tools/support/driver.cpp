@@ -70,7 +70,9 @@ std::optional<Driver> Driver::Start(const std::string& executable, const std::st
   return driver;
 }
 
-Driver::~Driver() {
+Driver::~Driver() { Kill(); }
+
+void Driver::Kill() {
   if (process_ && IsRunning()) {
     TerminateProcess(process_.get(), 99);
     WaitForSingleObject(process_.get(), 5000);

@@ -47,6 +47,8 @@ class Driver {
   // Exit code once the program has ended.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds patience = kPatience);
   bool IsRunning() const;
+  // Ends the program at once, wherever it is, and waits until it has gone.
+  void Kill();
 
   // Returns once `window`'s thread takes messages again, i.e. the handler that
   // was running has finished.
