@@ -190,9 +190,19 @@ void Form::Show() {
   SetForegroundWindow(window_.get());
   if (!shownBefore_) {
     shownBefore_ = true;
-    HWND first = GetNextDlgTabItem(window_.get(), nullptr, FALSE);
-    if (first) SetFocus(first);
+    // Remembered as well as focused: the window's activation may arrive only
+    // later (window managers deliver it asynchronously), and it restores this.
+    lastFocus_ = GetNextDlgTabItem(window_.get(), nullptr, FALSE);
+    if (lastFocus_) SetFocus(lastFocus_);
   }
+}
+
+bool Form::RestoreFocus(HWND previous) {
+  HWND self = window_.get();
+  if (previous && IsChild(self, previous)) lastFocus_ = previous;
+  if (!lastFocus_ || !IsWindow(lastFocus_) || !IsChild(self, lastFocus_)) return false;
+  SetFocus(lastFocus_);
+  return true;
 }
 
 void Form::Hide() { ShowWindow(window_.get(), SW_HIDE); }
@@ -305,10 +315,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(self, focus)) lastFocus_ = focus;
-      } else if (lastFocus_ && IsWindow(lastFocus_)) {
-        SetFocus(lastFocus_);
+      } else if (RestoreFocus(nullptr)) {
         return 0;
       }
+      break;
+    case WM_SETFOCUS:
+      // The frame itself takes no keys: hand the focus on to the control that
+      // just lost it, or else to the one remembered.
+      if (RestoreFocus(reinterpret_cast<HWND>(wParam))) return 0;
       break;
     default:
       break;

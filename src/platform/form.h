@@ -116,6 +116,9 @@ class Form {
   HFONT FontFor(const FontSpec& font);
   const Picture& PictureFor(const PictureRef& ref);
   void ApplyTabOrder();
+  // Moves the focus to `previous` when it is one of the window's controls,
+  // else to the control remembered; false when there is none.
+  bool RestoreFocus(HWND previous);
   void PaintBackground(HDC dc);
   void DrawOwnerDrawn(const DRAWITEMSTRUCT& item);
 

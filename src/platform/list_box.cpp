@@ -28,13 +28,17 @@ class RedrawSuspended {
 
 int ListBox::Count() const { return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)); }
 
+// Texts pass in and out as UTF-16 and are converted in one place: Wine's
+// 8-bit LB_GETTEXT overruns a buffer of its own once an entry is longer than
+// about 512 characters, while the UTF-16 messages take entries of any length.
 std::string ListBox::Text(int index) const {
-  LRESULT length = SendMessageA(list_, LB_GETTEXTLEN, index, 0);
+  const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, index, 0);
   if (length == LB_ERR) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  LRESULT copied = SendMessageA(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-  return text;
+  return AnsiFromWide(text);
 }
 
 std::vector<std::string> ListBox::Texts() const {
@@ -97,11 +101,11 @@ void ListBox::SetCurrent(int index) {
 }
 
 void ListBox::Add(const std::string& text) {
-  SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
 }
 
 void ListBox::Insert(int index, const std::string& text) {
-  SendMessageA(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
 }
 
 void ListBox::Remove(int index) { SendMessageA(list_, LB_DELETESTRING, index, 0); }
@@ -112,7 +116,7 @@ void ListBox::Refill(std::vector<std::string> texts, const std::vector<bool>* se
   RedrawSuspended quiet(list_);
   Clear();
   size_t bytes = 0;
-  for (const std::string& text : texts) bytes += text.size() + 1;
+  for (const std::string& text : texts) bytes += (text.size() + 1) * sizeof(wchar_t);
   SendMessageA(list_, LB_INITSTORAGE, texts.size(), bytes);
   if (IsSorted()) {
     std::stable_sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {

@@ -4,6 +4,28 @@
 
 namespace platform {
 
+std::wstring WideFromAnsi(std::string_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  return wide;
+}
+
+std::string AnsiFromWide(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  std::string ansi(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr,
+                                                           0, nullptr, nullptr)),
+                   '\0');
+  ansi.resize(
+      static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(),
+                                              static_cast<int>(ansi.size()), nullptr, nullptr)));
+  return ansi;
+}
+
 std::string UpperAnsi(std::string_view text) {
   std::string upper(text);
   if (!upper.empty()) CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));

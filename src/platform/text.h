@@ -1,10 +1,17 @@
-// Case rules for the system's 8-bit (ANSI code page) text.
+// The system's 8-bit (ANSI code page) text: case rules, and the one place
+// where it is converted to and from the UTF-16 text that controls hold.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// ANSI code page text as UTF-16 and back, exactly as long as it is: embedded
+// NULs are converted like any other character, and the result lives on the
+// heap whatever its length.
+std::wstring WideFromAnsi(std::string_view text);
+std::string AnsiFromWide(std::wstring_view text);
 
 // Upper case by the system's rules for the ANSI code page.
 std::string UpperAnsi(std::string_view text);

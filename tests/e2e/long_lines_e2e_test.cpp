@@ -1,0 +1,83 @@
+// Rotation lines far longer than map names, driven from outside: open, move out and back, down,
+// randomize, save, and the file compared byte for byte.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+
+#include "cycle_editor/frm_rotamund.h"
+#include "launcher_app.h"
+#include "support/file_tree.h"
+
+namespace {
+
+using namespace testing_support;
+using R = cycle_editor::FrmRotamund;
+using Names = std::vector<std::string>;
+
+// `length` characters cycling through every byte that may stand in a line (no NUL, CR or LF).
+std::string LongLine(size_t length) {
+  std::string bytes, line(length, ' ');
+  for (int b = 1; b <= 0xFF; ++b)
+    if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+  for (size_t i = 0; i < length; ++i) line[i] = bytes[i % bytes.size()];
+  return line;
+}
+
+int IndexOf(HWND list, const std::string& text) {
+  Names items = tools::ListItems(list);
+  auto found = std::find(items.begin(), items.end(), text);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+class LongLinesE2E : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
+  ResetDemoGame();
+  const std::string cycle = "C:\\SIERRA\\Half-Life\\valve\\mapcycle.txt",
+                    line = LongLine(GetParam());
+  ASSERT_TRUE(tools::WriteTextFile(cycle, "crossfire\r\n" + line + "\r\ndatacore\r\n"));
+  HWND main = nullptr;
+  tools::Driver app = StartLauncher(main);
+  tools::Press(tools::FindChild(main, "Map Cycle"));
+  HWND chooser = app.WaitForWindow(kRotamundTitle), mods = tools::FindList(chooser, 0);
+  ASSERT_TRUE(tools::WaitUntil([&] { return IndexOf(mods, "valve") >= 0; }));
+  tools::SelectListItem(mods, IndexOf(mods, "valve"));
+  tools::Press(tools::FindChild(chooser, "&Edit"));
+  ASSERT_TRUE(tools::WaitUntil([&] { return !IsWindowVisible(chooser); }));
+  HWND editor = app.WaitForWindow(kRotamundTitle);
+  ASSERT_NE(editor, nullptr);
+  HWND maps = GetDlgItem(editor, R::kLstBSP), rotation = GetDlgItem(editor, R::kLstMap);
+  auto press = [&](int id) {
+    tools::Press(GetDlgItem(editor, id));
+    ASSERT_TRUE(tools::Driver::WaitIdle(editor));
+  };
+  const Names opened{"crossfire", line, "datacore"};
+  ASSERT_TRUE(tools::ListItems(rotation) == opened) << "the rotation did not open as written";
+
+  tools::SelectListItem(rotation, 1);
+  press(R::kCmdRemove);
+  ASSERT_EQ(tools::ListItems(rotation), (Names{"crossfire", "datacore"}));
+  ASSERT_GE(IndexOf(maps, line), 0) << "the line is not among the maps";
+  tools::SelectListItem(maps, IndexOf(maps, line));
+  press(R::kCmdMove);
+  tools::SelectListItem(rotation, 0);  // it went to the top
+  press(R::kCmdDown);
+  ASSERT_TRUE(tools::ListItems(rotation) == opened) << "the line did not come back";
+  press(R::kCmdRandom);
+  Names shuffled = tools::ListItems(rotation);
+  ASSERT_TRUE(std::is_permutation(shuffled.begin(), shuffled.end(), opened.begin()));
+
+  tools::Press(GetDlgItem(editor, R::kCmdSave));
+  auto saved = app.WaitForMessageBox();
+  ASSERT_TRUE(saved && saved->text == "Map Saved" && app.Dismiss(*saved)) << "no Map Saved box";
+  std::string bytes;
+  ASSERT_TRUE(tools::ReadTextFile(cycle, bytes));
+  EXPECT_TRUE(bytes == shuffled[0] + "\r\n" + shuffled[1] + "\r\n" + shuffled[2] + "\r\n")
+      << "the saved file differs from the shuffled rotation";
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, LongLinesE2E, ::testing::Values(600, 5000, 1000000),
+                         [](const auto& info) { return std::to_string(info.param); });
+
+}  // namespace

@@ -1,0 +1,182 @@
+// Input written by other tools, in-process on the real file system and registry: cycle files of
+// every byte, line end and size, odd folder and map names, odd install-path values.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "cycle_editor/frm_rotamund.h"
+#include "fakes.h"
+#include "mod_chooser/frm_mods.h"
+#include "support/demo_game.h"
+#include "support/file_tree.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A short install folder, so that names of 200 characters still fit in a path.
+constexpr char kHalfLife[] = "C:\\hostile";
+
+class HostileInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tools::RemoveTree(kHalfLife);
+    ASSERT_TRUE(tools::MakeFolders(kHalfLife));
+  }
+  void TearDown() override { tools::RemoveTree(kHalfLife); }
+  mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
+  cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
+
+  testing_support::RecordingMessageBoxes messages_;
+  testing_support::ScriptedRandom random_;
+  app::Program program_{{messages_, random_}};
+};
+
+struct CycleCase {
+  const char* name;
+  std::string cycle;                      // mapcycle.txt as another tool wrote it
+  std::optional<std::string> saved = {};  // what Save writes back; nullopt: the same bytes
+  std::string mod = "mod";
+  Names mapFiles = {"de_dust.bsp", "de_nuke.bsp"};
+  std::optional<Names> mapsLeft = {};  // lstBSP after opening, when checked
+};
+
+class HostileCycle : public HostileInput, public ::testing::WithParamInterface<CycleCase> {};
+
+// Listed, opened, saved: the file comes back byte for byte (or in the form the row gives).
+TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
+  const CycleCase& c = GetParam();
+  const std::string mod = std::string(kHalfLife) + "\\" + c.mod, path = mod + "\\mapcycle.txt";
+  for (const std::string& file : c.mapFiles)
+    ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\" + file, "map"));
+  ASSERT_TRUE(tools::WriteTextFile(path, c.cycle));
+  ASSERT_TRUE(tools::RegisterInstallPath(kHalfLife));
+  program_.Show(app::FormId::kMods);
+  ASSERT_EQ(chooser().lstModList().Texts(), Names{c.mod});
+  chooser().lstModList().SetCurrent(0);
+  chooser().cmdEdit_Click();
+  ASSERT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
+  ASSERT_TRUE(editor().IsVisible());
+  if (c.mapsLeft) {
+    EXPECT_EQ(editor().lstBSP().Texts(), *c.mapsLeft);
+  }
+
+  editor().cmdSave_Click();
+  std::string bytes;
+  ASSERT_TRUE(tools::ReadTextFile(path, bytes));
+  const std::string& expected = c.saved ? *c.saved : c.cycle;
+  EXPECT_TRUE(bytes == expected) << "saved " << bytes.size() << " bytes, expected "
+                                 << expected.size();
+  EXPECT_EQ(messages_.shown.size(), editor().lstMap().Count() ? 1u : 0u) << "Map Saved or nothing";
+}
+
+std::string EveryByteOutsideLineEnds() {
+  std::string lines, all;
+  for (int b = 1; b <= 0xFF; ++b) {
+    if (b == '\r' || b == '\n') continue;
+    lines += std::string(1, static_cast<char>(b)) + "\r\n";
+    all += static_cast<char>(b);
+  }
+  return lines + all + "\r\n";
+}
+
+std::string ManyLines(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) lines += "map_" + std::to_string(i) + "\r\n";
+  return lines;
+}
+
+std::string Utf16(const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileCycle,
+    ::testing::Values(CycleCase{"EveryByteButNulCrLf", EveryByteOutsideLineEnds()},
+                      CycleCase{"FiftyThousandLines", ManyLines(50001)},
+                      CycleCase{"EmptyFileIsLeftAlone", ""},
+                      // Other line ends come back as CR LF; a lone LF then CR are two ends.
+                      CycleCase{"LoneCrLoneLfAndLfCr", "a\rb\nc\n\rd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
+                      CycleCase{"CtrlZIsAnOrdinaryByte",
+                                "de_dust\r\n\x1A",
+                                "de_dust\r\n\x1A\r\n",
+                                "mod",
+                                {"de_dust.bsp", "de_nuke.bsp"},
+                                Names{"de_nuke"}},
+                      CycleCase{"Utf8ByteOrderMarkStaysInTheFirstLine",
+                                "\xEF\xBB\xBF"
+                                "de_dust\r\nde_nuke\r\n",
+                                std::nullopt,
+                                "mod",
+                                {"de_dust.bsp", "de_nuke.bsp"},
+                                Names{"de_dust"}},
+                      CycleCase{"BlanksInNames",
+                                "de dust\r\n",
+                                std::nullopt,
+                                "my mod",
+                                {"de dust.bsp", "cs office.bsp"},
+                                Names{"cs office"}},
+                      CycleCase{"Cp1252LettersInNames",
+                                "CAF\xC9\r\n",
+                                std::nullopt,
+                                "mod\xE9\xF1",
+                                {"caf\xE9.bsp", "\xC6gir.bsp"},
+                                Names{"\xC6gir"}},
+                      CycleCase{"ModNameOf200Characters", "de_dust\r\n", std::nullopt,
+                                std::string(200, 'm')},
+                      CycleCase{"MapNameOf200Characters",
+                                std::string(200, 'd') + "\r\n",
+                                std::nullopt,
+                                "mod",
+                                {std::string(200, 'D') + ".bsp", "de_dust.bsp"},
+                                Names{"de_dust"}},
+                      // Kept as they are (README): a NUL ends the entry, and a UTF-16 file is 8-bit
+                      // text whose NULs cut every entry short.
+                      CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "de_\r\n"},
+                      CycleCase{"Utf16FileIsReadAsBytes", Utf16(u"de_dust\r\ncs_office\r\n"),
+                                "\xFF\xFE"
+                                "d\r\n\r\n\r\n\r\n\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The install path as odd registry values: read as text whatever their type, and the chooser
+// either reports the pattern it found nothing for or, where the folder exists, lists nothing.
+TEST_F(HostileInput, OddInstallPathValuesAreReadAsTextAndReported) {
+  const std::string key = "Software\\Valve\\Half-Life\\";
+  const DWORD abc = 0x00636261;
+  const std::string huge = std::string(kHalfLife) + "\\" + std::string(65536 - 12, 'x');
+  const std::string several = std::string(kHalfLife) + std::string("\0other\0", 7);
+  struct Value {
+    const char* name;
+    DWORD type;
+    std::string data;
+    std::string hlPath;
+    bool reported;  // "No files present in: " and the pattern
+  };
+  const Value values[] = {
+      {"number", REG_DWORD, std::string(reinterpret_cast<const char*>(&abc), 4), "abc", true},
+      {"unexpanded", REG_EXPAND_SZ, std::string("%SystemRoot%", 13), "%SystemRoot%", true},
+      {"64 KB", REG_SZ, huge + '\0', huge, true},
+      // The last byte is taken for the terminator, which leaves the existing empty folder.
+      {"no terminator", REG_BINARY, "C:\\hostile!", kHalfLife, false},
+      // The first string names the existing empty folder.
+      {"several strings", REG_MULTI_SZ, several + '\0', several, false},
+  };
+  for (const Value& value : values) {
+    SCOPED_TRACE(value.name);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "InstallPath", value.type,
+                              value.data.data(), static_cast<DWORD>(value.data.size())),
+              ERROR_SUCCESS);
+    messages_.shown.clear();
+    program_.Show(app::FormId::kMods);
+    EXPECT_TRUE(program_.HLPath == value.hlPath) << program_.HLPath.size() << " characters";
+    EXPECT_TRUE(chooser().lstModList().Texts().empty());
+    ASSERT_EQ(messages_.shown.size(), value.reported ? 1u : 0u);
+    if (value.reported) {
+      EXPECT_TRUE(messages_.shown[0].text == "No files present in: " + value.hlPath + "\\*.");
+    }
+    program_.Unload(app::FormId::kMods);
+  }
+}
+
+}  // namespace
