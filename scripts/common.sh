@@ -77,6 +77,25 @@ prepare_prefix() {
     /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null || true
 }
 
+# Sets the Windows version the prefix reports (win7, win10) and checks that a program started
+# now sees it.
+set_windows_version() {
+  local want
+  case "$1" in
+    win7) want=6.1 ;;
+    win10) want=10.0 ;;
+    *) echo "Unknown Windows version $1" >&2; return 1 ;;
+  esac
+  wine winecfg -v "$1" >/dev/null 2>&1
+  local shown
+  shown=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep -v '^$')
+  if ! grep -q " $want\." <<<"$shown"; then
+    echo "Wine was set to $1 but reports: $shown" >&2
+    return 1
+  fi
+  echo "Wine reports $shown"
+}
+
 stop_wine() {
   wine_env
   wineserver -k 2>/dev/null || true
