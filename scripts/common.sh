@@ -7,9 +7,10 @@ PREFIX="$BUILD_DIR/wineprefix"
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
   fonts-wine fonts-liberation python3)
 
+# ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -103,7 +104,7 @@ stop_wine() {
 
 # Packages, build, a virtual display and the prefix, torn down on exit.
 setup_for_wine_runs() {
-  ensure_packages
+  ensure_packages "${PACKAGES[@]}"
   build_all
   start_display
   trap 'stop_wine; stop_display' EXIT
