@@ -7,9 +7,10 @@ PREFIX="$BUILD_DIR/wineprefix"
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
   fonts-wine fonts-liberation python3)
 
+# ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -77,6 +78,25 @@ prepare_prefix() {
     /usr/share/wine/fonts/tahoma*.ttf "$fonts/" 2>/dev/null || true
 }
 
+# Sets the Windows version the prefix reports (win7, win10) and checks that a program started
+# now sees it.
+set_windows_version() {
+  local want
+  case "$1" in
+    win7) want=6.1 ;;
+    win10) want=10.0 ;;
+    *) echo "Unknown Windows version $1" >&2; return 1 ;;
+  esac
+  wine winecfg -v "$1" >/dev/null 2>&1
+  local shown
+  shown=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep -v '^$')
+  if ! grep -q " $want\." <<<"$shown"; then
+    echo "Wine was set to $1 but reports: $shown" >&2
+    return 1
+  fi
+  echo "Wine reports $shown"
+}
+
 stop_wine() {
   wine_env
   wineserver -k 2>/dev/null || true
@@ -84,7 +104,7 @@ stop_wine() {
 
 # Packages, build, a virtual display and the prefix, torn down on exit.
 setup_for_wine_runs() {
-  ensure_packages
+  ensure_packages "${PACKAGES[@]}"
   build_all
   start_display
   trap 'stop_wine; stop_display' EXIT

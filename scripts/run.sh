@@ -4,7 +4,7 @@
 # without one it runs under Xvfb, screenshots are saved, and it ends.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages
+ensure_packages "${PACKAGES[@]}"
 build_all
 headless=0
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,4 +1,4 @@
-// The exe's pictures decoded from its resources, its icon group and its version.
+// The exe's pictures decoded from its resources, its icon group, its version and its manifest.
 #include "platform/picture.h"
 
 #include <gtest/gtest.h>
@@ -44,4 +44,21 @@ TEST(Resources, IconGroupHoldsThreeSizesIn16And256ColoursAndTheVersionIs1_01_000
   EXPECT_EQ(found, (std::vector<int>{1604, 1608, 3204, 3208, 4804, 4808}));
   const std::string version(reinterpret_cast<const char*>(u"1.01.0009"), 18);  // UTF-16
   EXPECT_NE(ResourceBytes(1, 16).find(version), std::string::npos);
+}
+
+// Windows tells a program its true version only if its manifest names that version as supported;
+// RtlGetVersion always tells the truth. Run under Wine set to report Windows 7 and Windows 10.
+TEST(Resources, ManifestLetsTheProgramSeeTheWindowsVersionItRunsOn) {
+  using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+  const auto rtl_get_version = reinterpret_cast<RtlGetVersionFunction>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
+  ASSERT_NE(rtl_get_version, nullptr);
+  OSVERSIONINFOW truth{};
+  truth.dwOSVersionInfoSize = sizeof truth;
+  ASSERT_EQ(rtl_get_version(&truth), 0);
+  OSVERSIONINFOA seen{};
+  seen.dwOSVersionInfoSize = sizeof seen;
+  ASSERT_TRUE(GetVersionExA(&seen));
+  EXPECT_EQ(std::vector<DWORD>({seen.dwMajorVersion, seen.dwMinorVersion, seen.dwBuildNumber}),
+            std::vector<DWORD>({truth.dwMajorVersion, truth.dwMinorVersion, truth.dwBuildNumber}));
 }
