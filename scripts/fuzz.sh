@@ -10,9 +10,9 @@ source "$(dirname "$0")/common.sh"
 ensure_packages
 build_native
 
-limit=(-runs=1000000)
+limit=(-runs=1000000) run=full
 if [ "${1:-}" = "--smoke" ]; then
-  limit=(-max_total_time="${FUZZ_SECONDS:-10}")
+  limit=(-max_total_time="${FUZZ_SECONDS:-10}") run=smoke
 fi
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # Sets CPU to the CPU seconds of this script's finished children, which the
@@ -32,7 +32,7 @@ crashes="$NATIVE_DIR/fuzz-crashes"
 mkdir -p "$crashes"
 for target in cycle_codec rotation_edits shuffle; do
   corpus="$NATIVE_DIR/fuzz-corpus/$target"
-  log="$NATIVE_DIR/fuzz-$target.log"
+  log="$NATIVE_DIR/fuzz-$target-$run.log"
   mkdir -p "$corpus"
   cp "$ROOT/fuzz/seeds/$target"/* "$corpus/"
   start=$(date +%s%N)
