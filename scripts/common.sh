@@ -1,11 +1,14 @@
-# Shared steps of run.sh and test.sh: packages, build, virtual display, Wine prefix.
+# Shared steps of the scripts: packages, builds, virtual display, Wine prefix.
 # shellcheck shell=bash
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
 PREFIX="$BUILD_DIR/wineprefix"
+NATIVE_DIR="$ROOT/build/native"
 
+# clang and libclang-rt-dev (its sanitizer and libFuzzer runtimes) build the
+# window-free logic for Linux.
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
-  fonts-wine fonts-liberation python3)
+  fonts-wine fonts-liberation python3 clang libclang-rt-dev)
 
 # ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages() {
@@ -25,6 +28,13 @@ build_all() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+# The window-free logic for Linux with sanitizers, its unit tests and fuzz targets.
+build_native() {
+  cmake -S "$ROOT" -B "$NATIVE_DIR" -G Ninja -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$NATIVE_DIR" -j "$(nproc)"
 }
 
 XVFB_PID=""

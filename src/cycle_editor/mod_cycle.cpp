@@ -1,11 +1,5 @@
 #include "cycle_editor/mod_cycle.h"
 
-#include "cycle_editor/cycle_file.h"
-#include "cycle_editor/rotation_edits.h"
-#include "platform/files.h"
-#include "platform/listing.h"
-#include "platform/text.h"
-
 namespace cycle_editor {
 
 std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir) {
@@ -23,31 +17,6 @@ std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames) {
     names.push_back(file.substr(0, file.size() >= 4 ? file.size() - 4 : 0));
   }
   return names;
-}
-
-ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
-  ModCycle opened;
-  const std::string pattern = MapFilesPattern(hlPath, modDir);
-  platform::Listing files = platform::ListNames(pattern, platform::ListFilter::kOrdinaryFiles);
-  if (!files.status.ok()) {
-    opened.problem = files.status.Message();
-    return opened;
-  }
-  if (files.names.empty()) {
-    opened.problem = "No files present in: " + pattern;
-    return opened;
-  }
-  std::string bytes;
-  platform::Status read = platform::ReadWholeFile(CycleFilePath(hlPath, modDir), bytes);
-  if (!read.ok()) {
-    opened.problem = read.Message();
-    return opened;
-  }
-  opened.rotation = cycle::ParseCycle(bytes);
-  opened.maps =
-      cycle::MapsNotInCycle(MapNamesOf(files.names), opened.rotation,
-                            [](std::string_view text) { return platform::UpperAnsi(text); });
-  return opened;
 }
 
 }  // namespace cycle_editor

@@ -1,29 +1,24 @@
 #include "mod_chooser/mod_discovery.h"
 
-#include "platform/listing.h"
+#include <utility>
 
 namespace mod_chooser {
 
 std::string ModListingPattern(const std::string& hlPath) { return hlPath + "\\*."; }
 
-bool HoldsMapCycle(const std::string& hlPath, const std::string& name) {
-  return platform::AnyMatch(hlPath + "\\" + name + "\\mapcycle.txt",
-                            platform::ListFilter::kOrdinaryFiles);
+std::string MapCyclePathOf(const std::string& hlPath, const std::string& name) {
+  return hlPath + "\\" + name + "\\mapcycle.txt";
 }
 
-Discovery DiscoverMods(const std::string& hlPath) {
-  platform::Listing listing = platform::ListNames(ModListingPattern(hlPath),
-                                                  platform::ListFilter::kFoldersAndOrdinaryFiles);
-  Discovery found;
-  found.listed = listing.names.size();
-  found.failure = listing.status;
-  // Checked from the last name to the first; the survivors keep listing order.
-  std::vector<bool> keep(listing.names.size());
-  for (size_t i = listing.names.size(); i-- > 0;) keep[i] = HoldsMapCycle(hlPath, listing.names[i]);
-  for (size_t i = 0; i < listing.names.size(); ++i) {
-    if (keep[i]) found.mods.push_back(std::move(listing.names[i]));
+std::vector<std::string> KeepModsWithMapCycle(
+    std::vector<std::string> names, const std::function<bool(const std::string&)>& holdsMapCycle) {
+  std::vector<bool> keep(names.size());
+  for (size_t i = names.size(); i-- > 0;) keep[i] = holdsMapCycle(names[i]);
+  std::vector<std::string> mods;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (keep[i]) mods.push_back(std::move(names[i]));
   }
-  return found;
+  return mods;
 }
 
 }  // namespace mod_chooser

@@ -2,6 +2,7 @@
 // carry a map rotation, without any window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ inline constexpr char kNothingListedTitle[] = "Cannot Continue";
 // The pattern that lists the names without an extension directly below the
 // install folder.
 std::string ModListingPattern(const std::string& hlPath);
+
+// The path of the map rotation a listed name would hold.
+std::string MapCyclePathOf(const std::string& hlPath, const std::string& name);
+
+// Keeps the names for which `holdsMapCycle` is true, in listing order. The names
+// are checked from the last to the first.
+std::vector<std::string> KeepModsWithMapCycle(
+    std::vector<std::string> names, const std::function<bool(const std::string&)>& holdsMapCycle);
 
 // True when the folder `name` below the install folder holds an ordinary
 // (neither hidden nor system) "mapcycle.txt".

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct ParseCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 
 class ParseCycleTest : public testing::TestWithParam<ParseCase> {};
 
