@@ -8,6 +8,7 @@
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ using Names = std::vector<std::string>;
 // A short install folder, so that names of 200 characters still fit in a path.
 constexpr char kHalfLife[] = "C:\\hostile";
 
-class HostileInput : public ::testing::Test {
+class HostileInput : public testing_support::ProgramTest {
  protected:
   void SetUp() override {
     tools::RemoveTree(kHalfLife);
@@ -25,19 +26,15 @@ class HostileInput : public ::testing::Test {
   void TearDown() override { tools::RemoveTree(kHalfLife); }
   mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
   cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
-
-  testing_support::RecordingMessageBoxes messages_;
-  testing_support::ScriptedRandom random_;
-  app::Program program_{{messages_, random_}};
 };
 
 struct CycleCase {
   const char* name;
-  std::string cycle;                      // mapcycle.txt as another tool wrote it
-  std::optional<std::string> saved = {};  // what Save writes back; nullopt: the same bytes
-  std::string mod = "mod";
-  Names mapFiles = {"de_dust.bsp", "de_nuke.bsp"};
-  std::optional<Names> mapsLeft = {};  // lstBSP after opening, when checked
+  std::string cycle;                    // mapcycle.txt as another tool wrote it
+  std::string saved = "";               // what Save writes back when not the same bytes
+  Names left = {};                      // lstBSP after opening, when not empty
+  std::string mod = "mod";              // the modification's folder
+  Names maps = {"de_dust", "de_nuke"};  // its map files, without ".bsp"
 };
 
 class HostileCycle : public HostileInput, public ::testing::WithParamInterface<CycleCase> {};
@@ -46,8 +43,9 @@ class HostileCycle : public HostileInput, public ::testing::WithParamInterface<C
 TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
   const CycleCase& c = GetParam();
   const std::string mod = std::string(kHalfLife) + "\\" + c.mod, path = mod + "\\mapcycle.txt";
-  for (const std::string& file : c.mapFiles)
-    ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\" + file, "map"));
+  for (const std::string& map : c.maps) {
+    ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\" + map + ".bsp", "map"));
+  }
   ASSERT_TRUE(tools::WriteTextFile(path, c.cycle));
   ASSERT_TRUE(tools::RegisterInstallPath(kHalfLife));
   program_.Show(app::FormId::kMods);
@@ -56,14 +54,13 @@ TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
   chooser().cmdEdit_Click();
   ASSERT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
   ASSERT_TRUE(editor().IsVisible());
-  if (c.mapsLeft) {
-    EXPECT_EQ(editor().lstBSP().Texts(), *c.mapsLeft);
+  if (!c.left.empty()) {
+    EXPECT_EQ(editor().lstBSP().Texts(), c.left);
   }
 
   editor().cmdSave_Click();
-  std::string bytes;
-  ASSERT_TRUE(tools::ReadTextFile(path, bytes));
-  const std::string& expected = c.saved ? *c.saved : c.cycle;
+  const std::string bytes = testing_support::FileBytes(path);
+  const std::string& expected = c.saved.empty() ? c.cycle : c.saved;
   EXPECT_TRUE(bytes == expected) << "saved " << bytes.size() << " bytes, expected "
                                  << expected.size();
   EXPECT_EQ(messages_.shown.size(), editor().lstMap().Count() ? 1u : 0u) << "Map Saved or nothing";
@@ -91,52 +88,33 @@ std::string Utf16(const std::u16string& text) {
   return bytes;
 }
 
+const std::string k200(200, 'd');
+
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileCycle,
-    ::testing::Values(CycleCase{"EveryByteButNulCrLf", EveryByteOutsideLineEnds()},
-                      CycleCase{"FiftyThousandLines", ManyLines(50001)},
-                      CycleCase{"EmptyFileIsLeftAlone", ""},
-                      // Other line ends come back as CR LF; a lone LF then CR are two ends.
-                      CycleCase{"LoneCrLoneLfAndLfCr", "a\rb\nc\n\rd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
-                      CycleCase{"CtrlZIsAnOrdinaryByte",
-                                "de_dust\r\n\x1A",
-                                "de_dust\r\n\x1A\r\n",
-                                "mod",
-                                {"de_dust.bsp", "de_nuke.bsp"},
-                                Names{"de_nuke"}},
-                      CycleCase{"Utf8ByteOrderMarkStaysInTheFirstLine",
-                                "\xEF\xBB\xBF"
-                                "de_dust\r\nde_nuke\r\n",
-                                std::nullopt,
-                                "mod",
-                                {"de_dust.bsp", "de_nuke.bsp"},
-                                Names{"de_dust"}},
-                      CycleCase{"BlanksInNames",
-                                "de dust\r\n",
-                                std::nullopt,
-                                "my mod",
-                                {"de dust.bsp", "cs office.bsp"},
-                                Names{"cs office"}},
-                      CycleCase{"Cp1252LettersInNames",
-                                "CAF\xC9\r\n",
-                                std::nullopt,
-                                "mod\xE9\xF1",
-                                {"caf\xE9.bsp", "\xC6gir.bsp"},
-                                Names{"\xC6gir"}},
-                      CycleCase{"ModNameOf200Characters", "de_dust\r\n", std::nullopt,
-                                std::string(200, 'm')},
-                      CycleCase{"MapNameOf200Characters",
-                                std::string(200, 'd') + "\r\n",
-                                std::nullopt,
-                                "mod",
-                                {std::string(200, 'D') + ".bsp", "de_dust.bsp"},
-                                Names{"de_dust"}},
-                      // Kept as they are (README): a NUL ends the entry, and a UTF-16 file is 8-bit
-                      // text whose NULs cut every entry short.
-                      CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "de_\r\n"},
-                      CycleCase{"Utf16FileIsReadAsBytes", Utf16(u"de_dust\r\ncs_office\r\n"),
-                                "\xFF\xFE"
-                                "d\r\n\r\n\r\n\r\n\r\n"}),
+    ::testing::Values(
+        CycleCase{"EveryByteButNulCrLf", EveryByteOutsideLineEnds()},
+        CycleCase{"FiftyThousandLines", ManyLines(50001)}, CycleCase{"EmptyFileIsLeftAlone", ""},
+        // Other line ends come back as CR LF; a lone LF then CR are two ends.
+        CycleCase{"LoneCrLoneLfAndLfCr", "a\rb\nc\n\rd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
+        CycleCase{"CtrlZIsAnOrdinaryByte", "de_dust\r\n\x1A", "de_dust\r\n\x1A\r\n", {"de_nuke"}},
+        CycleCase{"Utf8BomStaysInTheFirstLine",
+                  "\xEF\xBB\xBF"
+                  "de_dust\r\nde_nuke\r\n",
+                  "",
+                  {"de_dust"}},
+        CycleCase{
+            "BlanksInNames", "de dust\r\n", "", {"cs office"}, "my mod", {"de dust", "cs office"}},
+        CycleCase{
+            "Cp1252Letters", "CAF\xC9\r\n", "", {"\xC6gir"}, "mod\xE9\xF1", {"caf\xE9", "\xC6gir"}},
+        CycleCase{"ModNameOf200Characters", "de_dust\r\n", "", {}, std::string(200, 'm')},
+        CycleCase{
+            "MapNameOf200Characters", k200 + "\r\n", "", {"de_dust"}, "mod", {k200, "de_dust"}},
+        // Kept as they are (README): a NUL ends the entry, and a UTF-16 file is 8-bit text whose
+        // NULs cut every entry short.
+        CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "de_\r\n"},
+        CycleCase{"Utf16FileIsReadAsBytes", Utf16(u"de_dust\r\ncs_office\r\n"),
+                  std::string("\xFF\xFE") + "d\r\n\r\n\r\n\r\n\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The install path as odd registry values: read as text whatever their type, and the chooser

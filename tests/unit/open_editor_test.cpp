@@ -14,7 +14,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class OpenEditorTest : public ::testing::Test {
+class OpenEditorTest : public testing_support::ProgramTest {
  protected:
   mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
   cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
@@ -30,9 +30,6 @@ class OpenEditorTest : public ::testing::Test {
   }
 
   testing_support::TempFolder halfLife_;
-  testing_support::RecordingMessageBoxes messages_;
-  testing_support::ScriptedRandom random_;
-  app::Program program_{{messages_, random_}};
 };
 
 // Lines: twice, by case, trailing blank, blank, no map; a file in capitals; over 32,767 lines.
@@ -65,8 +62,7 @@ TEST_F(OpenEditorTest, WhatCannotBeOpenedIsReportedAndLeavesOnlyTheChooser) {
 
   const std::string cycle = halfLife_ / "mod\\mapcycle.txt";
   ASSERT_TRUE(tools::WriteTextFile(halfLife_ / "mod\\maps\\de_dust.bsp", "map"));
-  platform::UniqueHandle lock = platform::AdoptHandle(CreateFileA(
-      cycle.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  platform::UniqueHandle lock = testing_support::HoldOpen(cycle, GENERIC_WRITE);
   for (DWORD reason : {ERROR_SHARING_VIOLATION, ERROR_FILE_NOT_FOUND}) {
     const std::string text = edit();
     EXPECT_NE(text.find(cycle), std::string::npos) << text;
