@@ -6,7 +6,7 @@
 
 namespace testing_support {
 
-void ExpectLayout(HWND form, LONG width, LONG height, std::initializer_list<TwipsBox> boxes) {
+void ExpectLayout(HWND form, LONG width, LONG height, std::span<const TwipsBox> boxes) {
   RECT r;
   GetClientRect(form, &r);
   EXPECT_EQ((std::pair{r.right, r.bottom}), (std::pair{width, height}));

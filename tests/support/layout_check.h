@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <initializer_list>
+#include <span>
 
 namespace testing_support {
 
@@ -13,6 +13,6 @@ struct TwipsBox {
 
 // The client area of `form` measures `width` x `height` pixels and each
 // control its twips / 15, also after the window was resized.
-void ExpectLayout(HWND form, LONG width, LONG height, std::initializer_list<TwipsBox> boxes);
+void ExpectLayout(HWND form, LONG width, LONG height, std::span<const TwipsBox> boxes);
 
 }  // namespace testing_support

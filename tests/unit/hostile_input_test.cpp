@@ -1,11 +1,13 @@
-// Input written by other tools, in-process on the real file system and registry: cycle files of
-// every byte, line end and size, odd folder and map names, odd install-path values.
+// Input written by other tools, opened in-process from the chooser on the real file system and
+// registry: cycle files of every byte, line end and size, odd folder and map names, odd
+// install-path values, files that cannot be opened.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
 #include "mod_chooser/frm_mods.h"
+#include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "temp_folder.h"
@@ -13,6 +15,7 @@
 namespace {
 
 using Names = std::vector<std::string>;
+using R = cycle_editor::FrmRotamund;
 
 // A short install folder, so that names of 200 characters still fit in a path.
 constexpr char kHalfLife[] = "C:\\hostile";
@@ -25,7 +28,7 @@ class HostileInput : public testing_support::ProgramTest {
   }
   void TearDown() override { tools::RemoveTree(kHalfLife); }
   mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
-  cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
+  R& editor() { return program_.frmRotamund(); }
 };
 
 struct CycleCase {
@@ -53,7 +56,9 @@ TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
   chooser().lstModList().SetCurrent(0);
   chooser().cmdEdit_Click();
   ASSERT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
-  ASSERT_TRUE(editor().IsVisible());
+  ASSERT_TRUE(editor().IsVisible() && !chooser().IsVisible());
+  EXPECT_EQ(editor().Text(R::kLabel2),
+            "Map Cycle File (" + std::to_string(editor().lstMap().Count()) + " maps)");
   if (!c.left.empty()) {
     EXPECT_EQ(editor().lstBSP().Texts(), c.left);
   }
@@ -107,6 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
             "BlanksInNames", "de dust\r\n", "", {"cs office"}, "my mod", {"de dust", "cs office"}},
         CycleCase{
             "Cp1252Letters", "CAF\xC9\r\n", "", {"\xC6gir"}, "mod\xE9\xF1", {"caf\xE9", "\xC6gir"}},
+        // Lines twice, by case, with a trailing blank, blank, of no map file.
+        CycleCase{"RotationLinesTakeTheirMapsOut",
+                  "cs_italy\r\nDE_NUKE\r\nde_aztec \r\n\r\ncs_office\r\ncs_italy\r\n",
+                  "",
+                  {"de_aztec", "DE_DUST"},
+                  "mod",
+                  {"cs_italy", "DE_DUST", "de_aztec", "de_nuke"}},
         CycleCase{"ModNameOf200Characters", "de_dust\r\n", "", {}, std::string(200, 'm')},
         CycleCase{
             "MapNameOf200Characters", k200 + "\r\n", "", {"de_dust"}, "mod", {k200, "de_dust"}},
@@ -155,6 +167,39 @@ TEST_F(HostileInput, OddInstallPathValuesAreReadAsTextAndReported) {
     }
     program_.Unload(app::FormId::kMods);
   }
+}
+
+// Reported with the path and the reason; only the chooser is left.
+TEST_F(HostileInput, WhatCannotBeOpenedIsReportedAndLeavesOnlyTheChooser) {
+  const std::string mod = std::string(kHalfLife) + "\\mod", cycle = mod + "\\mapcycle.txt";
+  for (const char* file : {"mapcycle.txt", "maps\\readme.txt", "maps\\de_dust.bsp.old"}) {
+    ASSERT_TRUE(tools::WriteTextFile(mod + "\\" + file, "de_dust\r\n"));
+  }
+  ASSERT_TRUE(tools::RegisterInstallPath(kHalfLife));
+  program_.Show(app::FormId::kMods);
+  chooser().lstModList().SetCurrent(0);
+  auto edit = [&] {
+    messages_.shown.clear();
+    chooser().cmdEdit_Click();
+    return messages_.shown.empty() ? std::string() : messages_.shown[0].text;
+  };
+  EXPECT_EQ(edit(), "No files present in: " + mod + "\\maps\\*.bsp");
+  EXPECT_EQ(messages_.shown.at(0).title, "Cannot Continue");
+
+  ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\de_dust.bsp", "map"));
+  platform::UniqueHandle lock = testing_support::HoldOpen(cycle, GENERIC_WRITE);
+  for (DWORD reason : {ERROR_SHARING_VIOLATION, ERROR_FILE_NOT_FOUND}) {
+    const std::string text = edit();
+    EXPECT_NE(text.find(cycle), std::string::npos) << text;
+    EXPECT_NE(text.find(platform::SystemErrorText(reason)), std::string::npos) << text;
+    lock.reset();
+    DeleteFileA(cycle.c_str());
+  }
+  chooser().lstModList().Refill({"mod"});
+  EXPECT_EQ(edit(), "") << "nothing chosen";
+  EXPECT_TRUE(chooser().IsVisible());
+  SendMessageA(chooser().window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program_.ended()) << "no hidden editor keeps the program alive";
 }
 
 }  // namespace

@@ -16,11 +16,12 @@
 
 namespace {
 
+using namespace testing_support;
 using F = mod_chooser::FrmMods;
 using L = app::Launcher;
 using R = cycle_editor::FrmRotamund;
 
-class WindowsTest : public testing_support::ProgramTest {
+class WindowsTest : public ProgramTest {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::RegisterInstallPath("C:\\windows")); }  // any folder
   R& editor() { return program_.frmRotamund(); }                                     // loads it
@@ -28,46 +29,35 @@ class WindowsTest : public testing_support::ProgramTest {
 };
 
 TEST_F(WindowsTest, LayoutsAreTheTablesInTwipsOver15AndTheEditorsFrameIsFixedAndOwned) {
-  testing_support::ExpectLayout(program_.launcher().window(), 487, 194,
-                                {{L::kExit, 3240, 2040, 615, 495},
-                                 {L::kCycle, 3240, 840, 615, 495},
-                                 {L::kRam, 3000, 240, 855, 495},
-                                 {L::kCstrike, 2040, 1440, 1815, 495},
-                                 {L::kRes, 120, 1440, 1815, 495},
-                                 {L::kSwa, 2040, 840, 855, 495},
-                                 {L::kRed, 1080, 840, 855, 495},
-                                 {L::kRea, 120, 840, 855, 495},
-                                 {L::kNnb, 2040, 240, 855, 495},
-                                 {L::kAnd, 120, 240, 855, 495},
-                                 {L::kBob, 1080, 240, 855, 495},
-                                 {L::kActivate, 120, 2400, 3135, 495},
-                                 {L::kWeb, 120, 2040, 3135, 375},
-                                 {L::kImage1, 4200, 120, 2895, 2610}});
-  testing_support::ExpectLayout(program_.frmMODS().window(), 407, 377,
-                                {{F::kCmdEdit, 4320, 3720, 1215, 495},
-                                 {F::kCmdClose, 4320, 4560, 1215, 375},
-                                 {F::kLstModList, 240, 360, 3255, 5160},
-                                 {F::kImage1, 4440, 2400, 960, 960},
-                                 {F::kLabel1, 360, 120, 3015, 255}});
+  const TwipsBox launcher[] = {
+      {L::kExit, 3240, 2040, 615, 495}, {L::kCycle, 3240, 840, 615, 495},
+      {L::kRam, 3000, 240, 855, 495},   {L::kCstrike, 2040, 1440, 1815, 495},
+      {L::kRes, 120, 1440, 1815, 495},  {L::kSwa, 2040, 840, 855, 495},
+      {L::kRed, 1080, 840, 855, 495},   {L::kRea, 120, 840, 855, 495},
+      {L::kNnb, 2040, 240, 855, 495},   {L::kAnd, 120, 240, 855, 495},
+      {L::kBob, 1080, 240, 855, 495},   {L::kActivate, 120, 2400, 3135, 495},
+      {L::kWeb, 120, 2040, 3135, 375},  {L::kImage1, 4200, 120, 2895, 2610}};
+  ExpectLayout(program_.launcher().window(), 487, 194, launcher);
+  const TwipsBox chooser[] = {{F::kCmdEdit, 4320, 3720, 1215, 495},
+                              {F::kCmdClose, 4320, 4560, 1215, 375},
+                              {F::kLstModList, 240, 360, 3255, 5160},
+                              {F::kImage1, 4440, 2400, 960, 960},
+                              {F::kLabel1, 360, 120, 3015, 255}};
+  ExpectLayout(program_.frmMODS().window(), 407, 377, chooser);
   HWND form = editor().window();
   EXPECT_FALSE(GetWindowLongA(form, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_NE(GetWindow(form, GW_OWNER), nullptr) << "owned: no taskbar button";
   EXPECT_EQ(StyleOf(R::kLstBSP) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_SORT | LBS_EXTENDEDSEL);
   EXPECT_EQ(StyleOf(R::kLstMap) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_EXTENDEDSEL);
-  testing_support::ExpectLayout(form, 409, 379,
-                                {{R::kCmdClose, 4800, 4800, 1215, 375},
-                                 {R::kCmdSave, 3240, 4800, 1455, 375},
-                                 {R::kCmdRandom, 4200, 4320, 1335, 375},
-                                 {R::kCmdDown, 3360, 1080, 495, 495},
-                                 {R::kCmdUP, 3360, 600, 495, 495},
-                                 {R::kCmdRemove, 3360, 2160, 495, 495},
-                                 {R::kCmdMove, 2280, 2160, 495, 495},
-                                 {R::kLstMap, 3840, 240, 2175, 3960},
-                                 {R::kLstBSP, 120, 240, 2175, 4350},
-                                 {R::kLblURL, 120, 5280, 5895, 255},
-                                 {R::kImage1, 2640, 3120, 960, 960},
-                                 {R::kLabel2, 3840, 0, 2175, 255},
-                                 {R::kLabel1, 120, 0, 2175, 255}});
+  const TwipsBox editorBoxes[] = {
+      {R::kCmdClose, 4800, 4800, 1215, 375},  {R::kCmdSave, 3240, 4800, 1455, 375},
+      {R::kCmdRandom, 4200, 4320, 1335, 375}, {R::kCmdDown, 3360, 1080, 495, 495},
+      {R::kCmdUP, 3360, 600, 495, 495},       {R::kCmdRemove, 3360, 2160, 495, 495},
+      {R::kCmdMove, 2280, 2160, 495, 495},    {R::kLstMap, 3840, 240, 2175, 3960},
+      {R::kLstBSP, 120, 240, 2175, 4350},     {R::kLblURL, 120, 5280, 5895, 255},
+      {R::kImage1, 2640, 3120, 960, 960},     {R::kLabel2, 3840, 0, 2175, 255},
+      {R::kLabel1, 120, 0, 2175, 255}};
+  ExpectLayout(form, 409, 379, editorBoxes);
 }
 
 TEST_F(WindowsTest, PicturesShowTheSharedAboutTextPlainAndUntitled) {
