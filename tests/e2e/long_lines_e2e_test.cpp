@@ -37,10 +37,7 @@ TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
   HWND editor = OpenEditor(app, main, "valve");
   ASSERT_NE(editor, nullptr);
   HWND maps = GetDlgItem(editor, R::kLstBSP), rotation = GetDlgItem(editor, R::kLstMap);
-  auto press = [&](int id) {
-    tools::Press(GetDlgItem(editor, id));
-    ASSERT_TRUE(tools::Driver::WaitIdle(editor));
-  };
+  auto press = [&](int id) { ASSERT_TRUE(Click(GetDlgItem(editor, id))); };
   const Names opened{"crossfire", line, "datacore"};
   ASSERT_TRUE(tools::ListItems(rotation) == opened) << "the rotation did not open as written";
 

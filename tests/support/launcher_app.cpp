@@ -50,6 +50,11 @@ HWND OpenEditor(tools::Driver& app, HWND mainWindow, const std::string& mod, HWN
   return ::testing::Test::HasFailure() ? nullptr : editor;
 }
 
+bool Click(HWND button) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 15000, &result) != 0;
+}
+
 int IndexOf(HWND list, const std::string& text) {
   const std::vector<std::string> items = tools::ListItems(list);
   const auto found = std::find(items.begin(), items.end(), text);

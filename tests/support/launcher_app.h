@@ -21,6 +21,10 @@ tools::Driver StartLauncher(HWND& mainWindow);
 HWND OpenEditor(tools::Driver& app, HWND mainWindow, const std::string& mod,
                 HWND* chooser = nullptr);
 
+// Presses a button whose handler shows no box and returns once the handler has
+// run (a posted press may still wait behind a message sent later).
+bool Click(HWND button);
+
 // The index of `text` in `list`, or -1.
 int IndexOf(HWND list, const std::string& text);
 
