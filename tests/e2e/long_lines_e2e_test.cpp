@@ -8,6 +8,7 @@
 #include "cycle_editor/frm_rotamund.h"
 #include "launcher_app.h"
 #include "support/file_tree.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -24,12 +25,6 @@ std::string LongLine(size_t length) {
   return line;
 }
 
-int IndexOf(HWND list, const std::string& text) {
-  Names items = tools::ListItems(list);
-  auto found = std::find(items.begin(), items.end(), text);
-  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
-}
-
 class LongLinesE2E : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
@@ -39,19 +34,10 @@ TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
   ASSERT_TRUE(tools::WriteTextFile(cycle, "crossfire\r\n" + line + "\r\ndatacore\r\n"));
   HWND main = nullptr;
   tools::Driver app = StartLauncher(main);
-  tools::Press(tools::FindChild(main, "Map Cycle"));
-  HWND chooser = app.WaitForWindow(kRotamundTitle), mods = tools::FindList(chooser, 0);
-  ASSERT_TRUE(tools::WaitUntil([&] { return IndexOf(mods, "valve") >= 0; }));
-  tools::SelectListItem(mods, IndexOf(mods, "valve"));
-  tools::Press(tools::FindChild(chooser, "&Edit"));
-  ASSERT_TRUE(tools::WaitUntil([&] { return !IsWindowVisible(chooser); }));
-  HWND editor = app.WaitForWindow(kRotamundTitle);
+  HWND editor = OpenEditor(app, main, "valve");
   ASSERT_NE(editor, nullptr);
   HWND maps = GetDlgItem(editor, R::kLstBSP), rotation = GetDlgItem(editor, R::kLstMap);
-  auto press = [&](int id) {
-    tools::Press(GetDlgItem(editor, id));
-    ASSERT_TRUE(tools::Driver::WaitIdle(editor));
-  };
+  auto press = [&](int id) { ASSERT_TRUE(Click(GetDlgItem(editor, id))); };
   const Names opened{"crossfire", line, "datacore"};
   ASSERT_TRUE(tools::ListItems(rotation) == opened) << "the rotation did not open as written";
 
@@ -71,9 +57,8 @@ TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
   tools::Press(GetDlgItem(editor, R::kCmdSave));
   auto saved = app.WaitForMessageBox();
   ASSERT_TRUE(saved && saved->text == "Map Saved" && app.Dismiss(*saved)) << "no Map Saved box";
-  std::string bytes;
-  ASSERT_TRUE(tools::ReadTextFile(cycle, bytes));
-  EXPECT_TRUE(bytes == shuffled[0] + "\r\n" + shuffled[1] + "\r\n" + shuffled[2] + "\r\n")
+  EXPECT_TRUE(FileBytes(cycle) ==
+              shuffled[0] + "\r\n" + shuffled[1] + "\r\n" + shuffled[2] + "\r\n")
       << "the saved file differs from the shuffled rotation";
 }
 

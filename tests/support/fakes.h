@@ -2,11 +2,14 @@
 // in-process without blocking and with chosen random numbers.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 
@@ -41,6 +44,14 @@ class ScriptedRandom : public platform::RandomSource {
   }
   std::deque<double> queued;
   int seedings = 0;
+};
+
+// The program in-process, with both stand-ins.
+class ProgramTest : public ::testing::Test {
+ protected:
+  RecordingMessageBoxes messages_;
+  ScriptedRandom random_;
+  app::Program program_{{messages_, random_}};
 };
 
 }  // namespace testing_support

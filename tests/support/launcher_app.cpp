@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 
@@ -32,6 +34,31 @@ tools::Driver StartLauncher(HWND& mainWindow) {
   mainWindow = driver->WaitForWindow(kLauncherTitle);
   EXPECT_NE(mainWindow, nullptr) << "the main window did not appear";
   return std::move(*driver);
+}
+
+HWND OpenEditor(tools::Driver& app, HWND mainWindow, const std::string& mod, HWND* chooser) {
+  tools::Press(tools::FindChild(mainWindow, "Map Cycle"));
+  HWND mods = app.WaitForWindow(kRotamundTitle);
+  if (chooser) *chooser = mods;
+  HWND list = tools::FindList(mods, 0);
+  EXPECT_TRUE(tools::WaitUntil([&] { return IndexOf(list, mod) >= 0; })) << mod << " not listed";
+  tools::SelectListItem(list, IndexOf(list, mod));
+  tools::Press(tools::FindChild(mods, "&Edit"));
+  EXPECT_TRUE(tools::WaitUntil([&] { return !IsWindowVisible(mods); }));
+  HWND editor = app.WaitForWindow(kRotamundTitle);
+  EXPECT_NE(editor, nullptr) << "the editor did not open";
+  return ::testing::Test::HasFailure() ? nullptr : editor;
+}
+
+bool Click(HWND button) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 15000, &result) != 0;
+}
+
+int IndexOf(HWND list, const std::string& text) {
+  const std::vector<std::string> items = tools::ListItems(list);
+  const auto found = std::find(items.begin(), items.end(), text);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
 }  // namespace testing_support

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <initializer_list>
+#include <span>
 
 namespace testing_support {
 
@@ -11,9 +11,8 @@ struct TwipsBox {
   LONG id, left, top, width, height;
 };
 
-// Each control of `form` measures its twips / 15.
-void ExpectTwipsLayout(HWND form, std::initializer_list<TwipsBox> boxes);
-// The client area measures `width` x `height` pixels.
-void ExpectClientSize(HWND form, LONG width, LONG height);
+// The client area of `form` measures `width` x `height` pixels and each
+// control its twips / 15, also after the window was resized.
+void ExpectLayout(HWND form, LONG width, LONG height, std::span<const TwipsBox> boxes);
 
 }  // namespace testing_support

@@ -1,5 +1,6 @@
 #include "temp_folder.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include "support/file_tree.h"
@@ -26,6 +27,18 @@ TempFolder::~TempFolder() {
     SetCurrentDirectoryA(base);
   }
   tools::RemoveTree(path_);
+}
+
+std::string FileBytes(const std::string& path) {
+  std::string bytes;
+  return tools::ReadTextFile(path, bytes) ? bytes : "(unreadable)";
+}
+
+platform::UniqueHandle HoldOpen(const std::string& path, DWORD access) {
+  platform::UniqueHandle held = platform::AdoptHandle(
+      CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_TRUE(held) << "cannot hold " << path;
+  return held;
 }
 
 }  // namespace testing_support

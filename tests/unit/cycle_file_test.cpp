@@ -2,59 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace cycle {
 namespace {
 
-struct ParseCase {
-  const char* name;
-  std::string bytes;
-  std::vector<std::string> lines;
-};
+using Lines = std::vector<std::string>;
 
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
-
-class ParseCycleTest : public testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseCycleTest, SplitsIntoLines) {
-  EXPECT_EQ(ParseCycle(GetParam().bytes), GetParam().lines);
+TEST(CycleFileTest, ParseSplitsAtEveryLineEndAndKeepsEveryOtherByte) {
+  // Without a final line end, LF then CR as two line ends, blanks, case, BOM and high bytes.
+  const std::pair<std::string, Lines> cases[] = {
+      {"", {}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\rb\nc", {"a", "b", "c"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"\r\n", {""}},
+      {"a\r", {"a"}},
+      {"de_dust \r\nDE_Dust\r\nDE_Dust\r\n", {"de_dust ", "DE_Dust", "DE_Dust"}},
+      {"\xEF\xBB\xBFmap\xE9\r\n", {"\xEF\xBB\xBFmap\xE9"}}};
+  for (const auto& [bytes, lines] : cases) EXPECT_EQ(ParseCycle(bytes), lines) << bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseCycleTest,
-    testing::Values(ParseCase{"Empty", "", {}}, ParseCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-                    ParseCase{"NoFinalTerminator", "a\r\n\r\nb", {"a", "", "b"}},
-                    ParseCase{"MixedTerminators", "a\rb\nc", {"a", "b", "c"}},
-                    ParseCase{"LfCrIsTwoLines", "a\n\rb", {"a", "", "b"}},
-                    ParseCase{"OnlyCrLf", "\r\n", {""}}, ParseCase{"LoneCrAtEnd", "a\r", {"a"}},
-                    ParseCase{"KeepsBlanksCaseAndDuplicates",
-                              "de_dust \r\nDE_Dust\r\nDE_Dust\r\n",
-                              {"de_dust ", "DE_Dust", "DE_Dust"}},
-                    ParseCase{"PassesHighBytesAndBomThrough",
-                              "\xEF\xBB\xBF"
-                              "caf\xE9\r\n",
-                              {"\xEF\xBB\xBF"
-                               "caf\xE9"}}),
-    [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
-
-TEST(FormatCycleTest, EndsEveryEntryWithCrLf) {
+TEST(CycleFileTest, FormatEndsEveryEntryWithCrLf) {
   EXPECT_EQ(FormatCycle({}), "");
-  const std::string text = FormatCycle({"de_dust", "cs_office"});
-  EXPECT_EQ(text, "de_dust\r\ncs_office\r\n");
-  EXPECT_EQ(text.size(), 20u);
   EXPECT_EQ(FormatCycle({""}), "\r\n");
-}
-
-TEST(CycleFileTest, RoundTripsAndHandlesFilesAboveTheListLimit) {
-  constexpr int kEntries = 4 * 32767;
-  std::vector<std::string> entries;
-  for (int i = 0; i < kEntries; ++i) entries.push_back("de_map_" + std::to_string(i));
-  const std::vector<std::string> parsed = ParseCycle(FormatCycle(entries));
-  EXPECT_EQ(parsed, entries);
+  EXPECT_EQ(FormatCycle({"de_dust", "cs_office"}), "de_dust\r\ncs_office\r\n");
 }
 
 }  // namespace

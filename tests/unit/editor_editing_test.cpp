@@ -1,11 +1,9 @@
 // The editor's handlers, run in-process on the real window.
 #include <gtest/gtest.h>
 
-#include "app/about.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
 #include "mod_chooser/frm_mods.h"
-#include "platform/handles.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "temp_folder.h"
@@ -14,11 +12,8 @@ namespace {
 
 using F = cycle_editor::FrmRotamund;
 using platform::MessageStyle;
-
-std::string Read(const std::string& path) {
-  std::string bytes;
-  return tools::ReadTextFile(path, bytes) ? bytes : "(unreadable)";
-}
+using testing_support::FileBytes;
+using testing_support::HoldOpen;
 
 std::string Marked(platform::ListBox list) {
   std::string marked;
@@ -26,9 +21,9 @@ std::string Marked(platform::ListBox list) {
   return marked;
 }
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public testing_support::ProgramTest {
  protected:
-  EditorTest() : program_({messages_, random_}) { program_.HLPath = halfLife_.path(); }
+  EditorTest() { program_.HLPath = halfLife_.path(); }
   F& editor() { return program_.frmRotamund(); }
 
   // Both lists as "lstBSP|lstMap": a letter an entry, "*" after a selected
@@ -46,9 +41,6 @@ class EditorTest : public ::testing::Test {
   std::string Now() { return Marked(editor().lstBSP()) + "|" + Marked(editor().lstMap()); }
 
   testing_support::TempFolder halfLife_;
-  testing_support::RecordingMessageBoxes messages_;
-  testing_support::ScriptedRandom random_;
-  app::Program program_;
 };
 
 TEST_F(EditorTest, MoveRemoveUpDownAndRandomize) {
@@ -102,17 +94,15 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   const std::string locked = halfLife_ / "locked\\mapcycle.txt";
   for (const std::string& path : {saved, locked}) ASSERT_TRUE(tools::WriteTextFile(path, old));
   ASSERT_TRUE(tools::MakeFolders(halfLife_ / "folder\\mapcycle.txt"));
-  platform::UniqueHandle lock = platform::AdoptHandle(CreateFileA(
-      locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_TRUE(lock);
+  platform::UniqueHandle lock = HoldOpen(locked);
   program_.ModDir = "cstrike";
   editor().cmdSave_Click();
-  EXPECT_EQ(Read(saved), old);
+  EXPECT_EQ(FileBytes(saved), old);
 
   const std::vector<std::string> rotation = {"de_dust", "CS_OFFICE", "de_nuke ", "", "de_dust"};
   editor().lstMap().Refill(rotation);
   for (int save = 0; save < 2; ++save) editor().cmdSave_Click();
-  EXPECT_EQ(Read(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
+  EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
   const auto& [text, title, style] = messages_.shown.at(1);
   EXPECT_EQ(std::tie(text, title, style), std::tuple("Map Saved", "Saved", MessageStyle::kPlain));
   for (std::string modDir : {"vanished", "folder", "locked"}) {
@@ -125,7 +115,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   }
   EXPECT_EQ(messages_.shown.size(), 5u);  // one a save: no "Map Saved" after a failure
   lock.reset();
-  EXPECT_EQ(Read(locked), old);
+  EXPECT_EQ(FileBytes(locked), old);
 }
 
 class EditorLeavingTest : public EditorTest, public testing::WithParamInterface<bool> {};
@@ -144,12 +134,5 @@ TEST_P(EditorLeavingTest, ShowsTheChooserAsItWasAndDropsTheEdits) {
   EXPECT_EQ(Now(), "|");  // a new editor starts empty
 }
 INSTANTIATE_TEST_SUITE_P(CloseOrCloseBox, EditorLeavingTest, testing::Bool());
-
-TEST_F(EditorTest, ThePictureShowsTheAboutBox) {
-  editor().Image1_Click();
-  const auto& [text, title, style] = messages_.shown.at(0);
-  EXPECT_EQ(std::tie(text, title, style),
-            std::tuple(app::kAboutText, std::nullopt, MessageStyle::kPlain));
-}
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tuple>
+
 #include "app/launcher.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
@@ -13,37 +15,27 @@ namespace {
 
 TEST(FirstFocus, StaysOnTheFirstControlInTabOrderWhenActivationComesLate) {
   ASSERT_TRUE(tools::RegisterInstallPath("C:\\windows"));  // any folder, for the chooser
-  struct Window {
-    const char* first;
-    app::FormId id;
-    int firstId;
-  };
-  const Window windows[] = {{"bob", app::FormId::kLauncher, app::Launcher::kBob},
-                            {"lstModList", app::FormId::kMods, mod_chooser::FrmMods::kLstModList},
-                            {"lstBSP", app::FormId::kRotamund, cycle_editor::FrmRotamund::kLstBSP}};
-  struct Late {
-    const char* name;
-    void (*deliver)(HWND frame);
-  };
-  const Late deliveries[] = {
+  const std::tuple<const char*, app::FormId, int> windows[] = {
+      {"bob", app::FormId::kLauncher, app::Launcher::kBob},
+      {"lstModList", app::FormId::kMods, mod_chooser::FrmMods::kLstModList},
+      {"lstBSP", app::FormId::kRotamund, cycle_editor::FrmRotamund::kLstBSP}};
+  const std::pair<const char*, void (*)(HWND)> deliveries[] = {
       {"activation", [](HWND frame) { SendMessageA(frame, WM_ACTIVATE, WA_ACTIVE, 0); }},
       {"deactivation and activation",
        [](HWND frame) {
          SendMessageA(frame, WM_ACTIVATE, WA_INACTIVE, 0);
          SendMessageA(frame, WM_ACTIVATE, WA_CLICKACTIVE, 0);
        }},
-      {"focus on the frame", [](HWND frame) { SetFocus(frame); }},
-  };
-  for (const Window& window : windows) {
-    for (const Late& late : deliveries) {
-      SCOPED_TRACE(std::string(window.first) + " after late " + late.name);
+      {"focus on the frame", [](HWND frame) { SetFocus(frame); }}};
+  for (const auto& [first, id, firstId] : windows) {
+    for (const auto& [late, deliver] : deliveries) {
+      SCOPED_TRACE(std::string(first) + " after late " + late);
       testing_support::RecordingMessageBoxes messages;
       testing_support::ScriptedRandom random;
       app::Program program({messages, random});
-      program.Show(window.id);
-      platform::Form& form = program.form(window.id);
-      late.deliver(form.window());
-      EXPECT_EQ(GetFocus(), form.control(window.firstId));
+      program.Show(id);
+      deliver(program.form(id).window());
+      EXPECT_EQ(GetFocus(), program.form(id).control(firstId));
     }
   }
 }

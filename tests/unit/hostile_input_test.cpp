@@ -1,22 +1,26 @@
-// Input written by other tools, in-process on the real file system and registry: cycle files of
-// every byte, line end and size, odd folder and map names, odd install-path values.
+// Input written by other tools, opened in-process from the chooser on the real file system and
+// registry: cycle files of every byte, line end and size, odd folder and map names, odd
+// install-path values, files that cannot be opened.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
 #include "mod_chooser/frm_mods.h"
+#include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "temp_folder.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
+using R = cycle_editor::FrmRotamund;
 
 // A short install folder, so that names of 200 characters still fit in a path.
 constexpr char kHalfLife[] = "C:\\hostile";
 
-class HostileInput : public ::testing::Test {
+class HostileInput : public testing_support::ProgramTest {
  protected:
   void SetUp() override {
     tools::RemoveTree(kHalfLife);
@@ -24,20 +28,16 @@ class HostileInput : public ::testing::Test {
   }
   void TearDown() override { tools::RemoveTree(kHalfLife); }
   mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
-  cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
-
-  testing_support::RecordingMessageBoxes messages_;
-  testing_support::ScriptedRandom random_;
-  app::Program program_{{messages_, random_}};
+  R& editor() { return program_.frmRotamund(); }
 };
 
 struct CycleCase {
   const char* name;
-  std::string cycle;                      // mapcycle.txt as another tool wrote it
-  std::optional<std::string> saved = {};  // what Save writes back; nullopt: the same bytes
-  std::string mod = "mod";
-  Names mapFiles = {"de_dust.bsp", "de_nuke.bsp"};
-  std::optional<Names> mapsLeft = {};  // lstBSP after opening, when checked
+  std::string cycle;                    // mapcycle.txt as another tool wrote it
+  std::string saved = "";               // what Save writes back when not the same bytes
+  Names left = {};                      // lstBSP after opening, when not empty
+  std::string mod = "mod";              // the modification's folder
+  Names maps = {"de_dust", "de_nuke"};  // its map files, without ".bsp"
 };
 
 class HostileCycle : public HostileInput, public ::testing::WithParamInterface<CycleCase> {};
@@ -46,8 +46,9 @@ class HostileCycle : public HostileInput, public ::testing::WithParamInterface<C
 TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
   const CycleCase& c = GetParam();
   const std::string mod = std::string(kHalfLife) + "\\" + c.mod, path = mod + "\\mapcycle.txt";
-  for (const std::string& file : c.mapFiles)
-    ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\" + file, "map"));
+  for (const std::string& map : c.maps) {
+    ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\" + map + ".bsp", "map"));
+  }
   ASSERT_TRUE(tools::WriteTextFile(path, c.cycle));
   ASSERT_TRUE(tools::RegisterInstallPath(kHalfLife));
   program_.Show(app::FormId::kMods);
@@ -55,15 +56,16 @@ TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
   chooser().lstModList().SetCurrent(0);
   chooser().cmdEdit_Click();
   ASSERT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
-  ASSERT_TRUE(editor().IsVisible());
-  if (c.mapsLeft) {
-    EXPECT_EQ(editor().lstBSP().Texts(), *c.mapsLeft);
+  ASSERT_TRUE(editor().IsVisible() && !chooser().IsVisible());
+  EXPECT_EQ(editor().Text(R::kLabel2),
+            "Map Cycle File (" + std::to_string(editor().lstMap().Count()) + " maps)");
+  if (!c.left.empty()) {
+    EXPECT_EQ(editor().lstBSP().Texts(), c.left);
   }
 
   editor().cmdSave_Click();
-  std::string bytes;
-  ASSERT_TRUE(tools::ReadTextFile(path, bytes));
-  const std::string& expected = c.saved ? *c.saved : c.cycle;
+  const std::string bytes = testing_support::FileBytes(path);
+  const std::string& expected = c.saved.empty() ? c.cycle : c.saved;
   EXPECT_TRUE(bytes == expected) << "saved " << bytes.size() << " bytes, expected "
                                  << expected.size();
   EXPECT_EQ(messages_.shown.size(), editor().lstMap().Count() ? 1u : 0u) << "Map Saved or nothing";
@@ -91,52 +93,40 @@ std::string Utf16(const std::u16string& text) {
   return bytes;
 }
 
+const std::string k200(200, 'd');
+
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileCycle,
-    ::testing::Values(CycleCase{"EveryByteButNulCrLf", EveryByteOutsideLineEnds()},
-                      CycleCase{"FiftyThousandLines", ManyLines(50001)},
-                      CycleCase{"EmptyFileIsLeftAlone", ""},
-                      // Other line ends come back as CR LF; a lone LF then CR are two ends.
-                      CycleCase{"LoneCrLoneLfAndLfCr", "a\rb\nc\n\rd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
-                      CycleCase{"CtrlZIsAnOrdinaryByte",
-                                "de_dust\r\n\x1A",
-                                "de_dust\r\n\x1A\r\n",
-                                "mod",
-                                {"de_dust.bsp", "de_nuke.bsp"},
-                                Names{"de_nuke"}},
-                      CycleCase{"Utf8ByteOrderMarkStaysInTheFirstLine",
-                                "\xEF\xBB\xBF"
-                                "de_dust\r\nde_nuke\r\n",
-                                std::nullopt,
-                                "mod",
-                                {"de_dust.bsp", "de_nuke.bsp"},
-                                Names{"de_dust"}},
-                      CycleCase{"BlanksInNames",
-                                "de dust\r\n",
-                                std::nullopt,
-                                "my mod",
-                                {"de dust.bsp", "cs office.bsp"},
-                                Names{"cs office"}},
-                      CycleCase{"Cp1252LettersInNames",
-                                "CAF\xC9\r\n",
-                                std::nullopt,
-                                "mod\xE9\xF1",
-                                {"caf\xE9.bsp", "\xC6gir.bsp"},
-                                Names{"\xC6gir"}},
-                      CycleCase{"ModNameOf200Characters", "de_dust\r\n", std::nullopt,
-                                std::string(200, 'm')},
-                      CycleCase{"MapNameOf200Characters",
-                                std::string(200, 'd') + "\r\n",
-                                std::nullopt,
-                                "mod",
-                                {std::string(200, 'D') + ".bsp", "de_dust.bsp"},
-                                Names{"de_dust"}},
-                      // Kept as they are (README): a NUL ends the entry, and a UTF-16 file is 8-bit
-                      // text whose NULs cut every entry short.
-                      CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "de_\r\n"},
-                      CycleCase{"Utf16FileIsReadAsBytes", Utf16(u"de_dust\r\ncs_office\r\n"),
-                                "\xFF\xFE"
-                                "d\r\n\r\n\r\n\r\n\r\n"}),
+    ::testing::Values(
+        CycleCase{"EveryByteButNulCrLf", EveryByteOutsideLineEnds()},
+        CycleCase{"FiftyThousandLines", ManyLines(50001)}, CycleCase{"EmptyFileIsLeftAlone", ""},
+        // Other line ends come back as CR LF; a lone LF then CR are two ends.
+        CycleCase{"LoneCrLoneLfAndLfCr", "a\rb\nc\n\rd", "a\r\nb\r\nc\r\n\r\nd\r\n"},
+        CycleCase{"CtrlZIsAnOrdinaryByte", "de_dust\r\n\x1A", "de_dust\r\n\x1A\r\n", {"de_nuke"}},
+        CycleCase{"Utf8BomStaysInTheFirstLine",
+                  "\xEF\xBB\xBF"
+                  "de_dust\r\nde_nuke\r\n",
+                  "",
+                  {"de_dust"}},
+        CycleCase{
+            "BlanksInNames", "de dust\r\n", "", {"cs office"}, "my mod", {"de dust", "cs office"}},
+        CycleCase{
+            "Cp1252Letters", "CAF\xC9\r\n", "", {"\xC6gir"}, "mod\xE9\xF1", {"caf\xE9", "\xC6gir"}},
+        // Lines twice, by case, with a trailing blank, blank, of no map file.
+        CycleCase{"RotationLinesTakeTheirMapsOut",
+                  "cs_italy\r\nDE_NUKE\r\nde_aztec \r\n\r\ncs_office\r\ncs_italy\r\n",
+                  "",
+                  {"de_aztec", "DE_DUST"},
+                  "mod",
+                  {"cs_italy", "DE_DUST", "de_aztec", "de_nuke"}},
+        CycleCase{"ModNameOf200Characters", "de_dust\r\n", "", {}, std::string(200, 'm')},
+        CycleCase{
+            "MapNameOf200Characters", k200 + "\r\n", "", {"de_dust"}, "mod", {k200, "de_dust"}},
+        // Kept as they are (README): a NUL ends the entry, and a UTF-16 file is 8-bit text whose
+        // NULs cut every entry short.
+        CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "de_\r\n"},
+        CycleCase{"Utf16FileIsReadAsBytes", Utf16(u"de_dust\r\ncs_office\r\n"),
+                  std::string("\xFF\xFE") + "d\r\n\r\n\r\n\r\n\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The install path as odd registry values: read as text whatever their type, and the chooser
@@ -177,6 +167,39 @@ TEST_F(HostileInput, OddInstallPathValuesAreReadAsTextAndReported) {
     }
     program_.Unload(app::FormId::kMods);
   }
+}
+
+// Reported with the path and the reason; only the chooser is left.
+TEST_F(HostileInput, WhatCannotBeOpenedIsReportedAndLeavesOnlyTheChooser) {
+  const std::string mod = std::string(kHalfLife) + "\\mod", cycle = mod + "\\mapcycle.txt";
+  for (const char* file : {"mapcycle.txt", "maps\\readme.txt", "maps\\de_dust.bsp.old"}) {
+    ASSERT_TRUE(tools::WriteTextFile(mod + "\\" + file, "de_dust\r\n"));
+  }
+  ASSERT_TRUE(tools::RegisterInstallPath(kHalfLife));
+  program_.Show(app::FormId::kMods);
+  chooser().lstModList().SetCurrent(0);
+  auto edit = [&] {
+    messages_.shown.clear();
+    chooser().cmdEdit_Click();
+    return messages_.shown.empty() ? std::string() : messages_.shown[0].text;
+  };
+  EXPECT_EQ(edit(), "No files present in: " + mod + "\\maps\\*.bsp");
+  EXPECT_EQ(messages_.shown.at(0).title, "Cannot Continue");
+
+  ASSERT_TRUE(tools::WriteTextFile(mod + "\\maps\\de_dust.bsp", "map"));
+  platform::UniqueHandle lock = testing_support::HoldOpen(cycle, GENERIC_WRITE);
+  for (DWORD reason : {ERROR_SHARING_VIOLATION, ERROR_FILE_NOT_FOUND}) {
+    const std::string text = edit();
+    EXPECT_NE(text.find(cycle), std::string::npos) << text;
+    EXPECT_NE(text.find(platform::SystemErrorText(reason)), std::string::npos) << text;
+    lock.reset();
+    DeleteFileA(cycle.c_str());
+  }
+  chooser().lstModList().Refill({"mod"});
+  EXPECT_EQ(edit(), "") << "nothing chosen";
+  EXPECT_TRUE(chooser().IsVisible());
+  SendMessageA(chooser().window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program_.ended()) << "no hidden editor keeps the program alive";
 }
 
 }  // namespace

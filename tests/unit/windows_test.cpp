@@ -1,4 +1,4 @@
-// The map-cycle editor window as built and drawn at 96 DPI (keys: editor_e2e_test.cpp).
+// The three windows in-process as built and drawn at 96 DPI (keys and flows: the e2e tests).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -6,46 +6,71 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/about.h"
+#include "app/launcher.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
 #include "layout_check.h"
+#include "mod_chooser/frm_mods.h"
+#include "support/demo_game.h"
 
 namespace {
 
+using namespace testing_support;
+using F = mod_chooser::FrmMods;
+using L = app::Launcher;
 using R = cycle_editor::FrmRotamund;
 
-class EditorWindowTest : public ::testing::Test {
+class WindowsTest : public ProgramTest {
  protected:
-  R& editor() { return program_.frmRotamund(); }  // loads it
+  void SetUp() override { ASSERT_TRUE(tools::RegisterInstallPath("C:\\windows")); }  // any folder
+  R& editor() { return program_.frmRotamund(); }                                     // loads it
   LONG StyleOf(int id) { return GetWindowLongA(editor().control(id), GWL_STYLE); }
-  testing_support::RecordingMessageBoxes messages_;
-  testing_support::ScriptedRandom random_;
-  app::Program program_{{messages_, random_}};
 };
 
-TEST_F(EditorWindowTest, LayoutIsTheTableInTwipsOver15WithAFixedOwnedFrame) {
+TEST_F(WindowsTest, LayoutsAreTheTablesInTwipsOver15AndTheEditorsFrameIsFixedAndOwned) {
+  const TwipsBox launcher[] = {
+      {L::kExit, 3240, 2040, 615, 495}, {L::kCycle, 3240, 840, 615, 495},
+      {L::kRam, 3000, 240, 855, 495},   {L::kCstrike, 2040, 1440, 1815, 495},
+      {L::kRes, 120, 1440, 1815, 495},  {L::kSwa, 2040, 840, 855, 495},
+      {L::kRed, 1080, 840, 855, 495},   {L::kRea, 120, 840, 855, 495},
+      {L::kNnb, 2040, 240, 855, 495},   {L::kAnd, 120, 240, 855, 495},
+      {L::kBob, 1080, 240, 855, 495},   {L::kActivate, 120, 2400, 3135, 495},
+      {L::kWeb, 120, 2040, 3135, 375},  {L::kImage1, 4200, 120, 2895, 2610}};
+  ExpectLayout(program_.launcher().window(), 487, 194, launcher);
+  const TwipsBox chooser[] = {{F::kCmdEdit, 4320, 3720, 1215, 495},
+                              {F::kCmdClose, 4320, 4560, 1215, 375},
+                              {F::kLstModList, 240, 360, 3255, 5160},
+                              {F::kImage1, 4440, 2400, 960, 960},
+                              {F::kLabel1, 360, 120, 3015, 255}};
+  ExpectLayout(program_.frmMODS().window(), 407, 377, chooser);
   HWND form = editor().window();
-  testing_support::ExpectClientSize(form, 409, 379);
-  testing_support::ExpectTwipsLayout(form, {{R::kCmdClose, 4800, 4800, 1215, 375},
-                                            {R::kCmdSave, 3240, 4800, 1455, 375},
-                                            {R::kCmdRandom, 4200, 4320, 1335, 375},
-                                            {R::kCmdDown, 3360, 1080, 495, 495},
-                                            {R::kCmdUP, 3360, 600, 495, 495},
-                                            {R::kCmdRemove, 3360, 2160, 495, 495},
-                                            {R::kCmdMove, 2280, 2160, 495, 495},
-                                            {R::kLstMap, 3840, 240, 2175, 3960},
-                                            {R::kLstBSP, 120, 240, 2175, 4350},
-                                            {R::kLblURL, 120, 5280, 5895, 255},
-                                            {R::kImage1, 2640, 3120, 960, 960},
-                                            {R::kLabel2, 3840, 0, 2175, 255},
-                                            {R::kLabel1, 120, 0, 2175, 255}});
   EXPECT_FALSE(GetWindowLongA(form, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_NE(GetWindow(form, GW_OWNER), nullptr) << "owned: no taskbar button";
   EXPECT_EQ(StyleOf(R::kLstBSP) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_SORT | LBS_EXTENDEDSEL);
   EXPECT_EQ(StyleOf(R::kLstMap) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_EXTENDEDSEL);
+  const TwipsBox editorBoxes[] = {
+      {R::kCmdClose, 4800, 4800, 1215, 375},  {R::kCmdSave, 3240, 4800, 1455, 375},
+      {R::kCmdRandom, 4200, 4320, 1335, 375}, {R::kCmdDown, 3360, 1080, 495, 495},
+      {R::kCmdUP, 3360, 600, 495, 495},       {R::kCmdRemove, 3360, 2160, 495, 495},
+      {R::kCmdMove, 2280, 2160, 495, 495},    {R::kLstMap, 3840, 240, 2175, 3960},
+      {R::kLstBSP, 120, 240, 2175, 4350},     {R::kLblURL, 120, 5280, 5895, 255},
+      {R::kImage1, 2640, 3120, 960, 960},     {R::kLabel2, 3840, 0, 2175, 255},
+      {R::kLabel1, 120, 0, 2175, 255}};
+  ExpectLayout(form, 409, 379, editorBoxes);
 }
 
-TEST_F(EditorWindowTest, OverlayLabelShowsNothingOfTheLongerCaptionItReplaced) {
+TEST_F(WindowsTest, PicturesShowTheSharedAboutTextPlainAndUntitled) {
+  program_.frmMODS().Image1_Click();
+  editor().Image1_Click();
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  for (const auto& [text, title, style] : messages_.shown) {
+    EXPECT_EQ(std::tie(text, title, style),
+              std::tuple(app::kAboutText, std::nullopt, platform::MessageStyle::kPlain));
+  }
+}
+
+TEST_F(WindowsTest, OverlayLabelShowsNothingOfTheLongerCaptionItReplaced) {
   program_.Show(app::FormId::kRotamund);
   for (const char* caption : {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "iii"}) {
     editor().SetText(R::kLabel1, caption);
@@ -61,7 +86,7 @@ TEST_F(EditorWindowTest, OverlayLabelShowsNothingOfTheLongerCaptionItReplaced) {
   EXPECT_EQ(stray, 0) << "the longer caption is still partly there";
 }
 
-TEST_F(EditorWindowTest, ArrowButtonsShowMarlettOrDrawnTriangles) {
+TEST_F(WindowsTest, ArrowButtonsShowMarlettOrDrawnTriangles) {
   struct NoMarlett : platform::Form {
     using Form::Form;
     void OnControlEvent(int, platform::ControlEvent) override {}
