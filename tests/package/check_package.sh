@@ -3,7 +3,7 @@
 #   check_package.sh ZIP BUILT_EXE GUIDE LICENSE
 # the checksum file beside the zip verifies with sha256sum -c; unpacked, the zip holds exactly
 # launcher.exe, README.txt and LICENSE.txt at its root; the exe is byte for byte the one built;
-# the two texts are the guide and the licence with CR LF line ends.
+# the two texts are the guide (without its picture lines) and the licence with CR LF line ends.
 set -euo pipefail
 zip=$1 built_exe=$2 guide=$3 license=$4
 (cd "$(dirname "$zip")" && sha256sum -c "$(basename "$zip").sha256")
@@ -18,6 +18,6 @@ if [ "$files" != "LICENSE.txt README.txt launcher.exe " ]; then
 fi
 cmp "$unpacked/launcher.exe" "$built_exe"
 # Written with CR LF, each text reads back as its source with its line ends made CR LF.
-cmp "$unpacked/README.txt" <(sed 's/\r$//; s/$/\r/' "$guide")
+cmp "$unpacked/README.txt" <(sed '/^!\[.*\](.*)$/,+1d; s/\r$//; s/$/\r/' "$guide")
 cmp "$unpacked/LICENSE.txt" <(sed 's/\r$//; s/$/\r/' "$license")
 echo "$zip: $files- checksum verified, exe identical to $built_exe"
