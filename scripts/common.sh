@@ -5,10 +5,12 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
 PREFIX="$BUILD_DIR/wineprefix"
 NATIVE_DIR="$ROOT/build/native"
 
-# clang and libclang-rt-dev (its sanitizer and libFuzzer runtimes) build the
-# window-free logic for Linux.
+# The Windows build and its runs under Wine.
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
-  fonts-wine fonts-liberation python3 clang libclang-rt-dev)
+  fonts-wine fonts-liberation python3)
+# The window-free logic built for Linux: clang with libclang-rt-dev (its
+# sanitizer and libFuzzer runtimes), g++ for the C++ library it builds against.
+NATIVE_PACKAGES=(cmake ninja-build googletest clang libclang-rt-dev g++)
 
 # ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages() {

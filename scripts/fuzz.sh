@@ -7,7 +7,7 @@
 # build/native/fuzz-corpus; a failing input is saved in build/native/fuzz-crashes.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages
+ensure_packages "${NATIVE_PACKAGES[@]}"
 build_native
 
 limit=(-runs=1000000) run=full

@@ -4,7 +4,7 @@
 # briefly (about 10 seconds each).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages
+ensure_packages "${NATIVE_PACKAGES[@]}"
 build_native
 ctest --test-dir "$NATIVE_DIR" --output-on-failure --timeout 300
 bash "$ROOT/scripts/fuzz.sh" --smoke
