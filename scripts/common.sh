@@ -5,9 +5,10 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
 PREFIX="$BUILD_DIR/wineprefix"
 NATIVE_DIR="$ROOT/build/native"
 
-# The Windows build and its runs under Wine.
+# The Windows build and its runs under Wine; e2fsprogs brings chattr, which the
+# fault tests use (a minimal Debian 13 lacks it).
 PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
-  fonts-wine fonts-liberation python3)
+  fonts-wine fonts-liberation python3 e2fsprogs)
 # The window-free logic built for Linux: clang with libclang-rt-dev (its
 # sanitizer and libFuzzer runtimes), g++ for the C++ library it builds against.
 NATIVE_PACKAGES=(cmake ninja-build googletest clang libclang-rt-dev g++)
