@@ -82,12 +82,11 @@ COLORREF ExpectedCentre(const RECT& box) {
   const int height = box.bottom - box.top;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, canvas);
+  platform::UniqueBitmap canvas(CreateCompatibleBitmap(screen, width, height));
+  HGDIOBJ old = SelectObject(memory, canvas.get());
   platform::DrawPicture(memory, picture, RECT{0, 0, width, height});
   COLORREF centre = GetPixel(memory, width / 2, height / 2);
   SelectObject(memory, old);
-  DeleteObject(canvas);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return centre;
