@@ -1,5 +1,19 @@
 # Shared steps of the scripts: packages, builds, virtual display, Wine prefix.
 # shellcheck shell=bash
+
+# Debian's Wine starts its programs without Wine's preloader, so nothing holds
+# the address Wine needs for the shared user data (0x7ffe0000) while the kernel
+# places the program break at a random point up to 1 GB above the loader (at
+# 0x7d000000). About one Wine process in a few thousand then dies at start
+# ("failed to map the shared user data"; to the program starting it,
+# CreateProcess fails with ERROR_INTERNAL_ERROR). The scripts, and with them
+# Wine and every program it starts, run without address randomization, which
+# keeps the break right above the loader.
+if [ -z "${LAUNCHER_FIXED_LAYOUT:-}" ] && setarch "$(uname -m)" -R true 2>/dev/null; then
+  export LAUNCHER_FIXED_LAYOUT=1
+  exec setarch "$(uname -m)" -R bash "$0" "$@"
+fi
+
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
 PREFIX="$BUILD_DIR/wineprefix"

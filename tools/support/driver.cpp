@@ -1,6 +1,7 @@
 #include "support/driver.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tools {
 namespace {
@@ -61,6 +62,8 @@ std::optional<Driver> Driver::Start(const std::string& executable, const std::st
   std::string commandLine = "\"" + executable + "\"";
   if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &started)) {
+    std::fprintf(stderr, "CreateProcess %s failed: error %lu\n", executable.c_str(),
+                 GetLastError());
     return std::nullopt;
   }
   CloseHandle(started.hThread);
