@@ -8,8 +8,10 @@
 # ("failed to map the shared user data"; to the program starting it,
 # CreateProcess fails with ERROR_INTERNAL_ERROR). The scripts, and with them
 # Wine and every program it starts, run without address randomization, which
-# keeps the break right above the loader.
-if [ -z "${LAUNCHER_FIXED_LAYOUT:-}" ] && setarch "$(uname -m)" -R true 2>/dev/null; then
+# keeps the break right above the loader. (Only a script that sources this
+# file can be started again so; `bash -c` cannot.)
+if [ -z "${LAUNCHER_FIXED_LAYOUT:-}" ] && [ "${BASH_SOURCE[1]:-}" = "$0" ] &&
+  setarch "$(uname -m)" -R true 2>/dev/null; then
   export LAUNCHER_FIXED_LAYOUT=1
   exec setarch "$(uname -m)" -R bash "$0" "$@"
 fi
