@@ -17,6 +17,27 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// Renames `from` over `to`. Another program may hold either file open for a
+// moment (a virus scanner, an indexer, the game reading it), which makes the
+// rename fail with access denied or a sharing violation: it is tried again for
+// about three quarters of a second before the failure is reported.
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  constexpr int kRetries = 10;
+  DWORD pause = 1;
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kRetries) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(pause);
+    pause = std::min<DWORD>(pause * 2, 250);
+  }
+}
+
 // A temporary file beside `path`, removed again unless it was renamed.
 class TemporaryFile {
  public:
@@ -33,8 +54,7 @@ class TemporaryFile {
   bool created() const { return !name_.empty(); }
   const std::string& name() const { return name_; }
   Status RenameOver(const std::string& destination) {
-    if (!MoveFileExA(name_.c_str(), destination.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!RenameReplacing(name_, destination)) {
       return Status::LastError("Could not replace " + Quoted(destination));
     }
     name_.clear();
@@ -103,9 +123,8 @@ Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
     return Status::LastError("Could not create a file in the folder " + Quoted(FolderOf(path)));
   }
   {
-    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0,
-                                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                                nullptr));
+    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return Status::LastError("Could not write " + Quoted(path));
     Status written = WriteAll(file.get(), bytes, path);
     if (!written.ok()) return written;
