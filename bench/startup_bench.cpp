@@ -25,6 +25,7 @@
 #include "platform/handles.h"
 #include "platform/picture.h"
 #include "resource.h"
+#include "support/driver.h"
 
 namespace {
 
@@ -35,21 +36,6 @@ constexpr DWORD kSettleMs = 100;
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-struct Windows {
-  DWORD processId;
-  HWND main = nullptr;
-};
-
-BOOL CALLBACK FindMain(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<Windows*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  search->main = window;
-  return FALSE;
-}
-
 BOOL CALLBACK NoteUnpainted(HWND window, LPARAM parameter) {
   if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
     *reinterpret_cast<bool*>(parameter) = true;
@@ -141,29 +127,28 @@ std::optional<Start> StartOnce(const std::string& program, const std::string& fo
   WaitForInputIdle(process.get(), kPatienceMs);
   result.inputIdle = MillisecondsSince(begin);
 
-  Windows windows{started.dwProcessId};
+  HWND main = nullptr;
   for (;;) {
     if (MillisecondsSince(begin) > kPatienceMs) {
       std::fprintf(stderr, "%s: no painted window\n", program.c_str());
       TerminateProcess(process.get(), 1);
       return std::nullopt;
     }
-    windows.main = nullptr;
-    EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&windows));
+    main = tools::FindVisibleTopLevel(started.dwProcessId, [](HWND) { return true; });
     DWORD_PTR answer = 0;
     // A paint under way has already emptied the update region; the sent
     // message is only answered once it is over.
-    if (windows.main && FullyPainted(windows.main) &&
-        SendMessageTimeoutA(windows.main, WM_NULL, 0, 0, SMTO_NORMAL, kPatienceMs, &answer) &&
-        FullyPainted(windows.main)) {
+    if (main && FullyPainted(main) &&
+        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kPatienceMs, &answer) &&
+        FullyPainted(main)) {
       break;
     }
     Sleep(1);
   }
   result.painted = MillisecondsSince(begin);
-  result.pictureSeen = withPicture && PictureOnScreen(windows.main);
+  result.pictureSeen = withPicture && PictureOnScreen(main);
 
-  PostMessageA(windows.main, WM_CLOSE, 0, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.get(), kPatienceMs) != WAIT_OBJECT_0) {
     std::fprintf(stderr, "%s did not close\n", program.c_str());
     TerminateProcess(process.get(), 1);

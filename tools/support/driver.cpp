@@ -8,8 +8,7 @@ namespace {
 
 struct Search {
   DWORD processId;
-  std::string title;
-  bool messageBoxes;
+  const std::function<bool(HWND)>& wanted;
   HWND found = nullptr;
 };
 
@@ -17,21 +16,21 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  bool isBox = std::string(className) == "#32770";
-  if (search->messageBoxes ? isBox : (!isBox && WindowText(window) == search->title)) {
-    search->found = window;
-    return FALSE;
+  if (owner != search->processId || !IsWindowVisible(window) || !search->wanted(window)) {
+    return TRUE;
   }
-  return TRUE;
+  search->found = window;
+  return FALSE;
 }
 
+// A message box, or a window with the title that is not one.
 HWND FindTopLevel(DWORD processId, const std::string& title, bool messageBoxes) {
-  Search search{processId, title, messageBoxes};
-  EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindVisibleTopLevel(processId, [&](HWND window) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    bool isBox = std::string(className) == "#32770";
+    return messageBoxes ? isBox : (!isBox && WindowText(window) == title);
+  });
 }
 
 std::string Narrow(const std::wstring& wide) {
@@ -54,6 +53,12 @@ bool HasIcon(HWND box) {
 }
 
 }  // namespace
+
+HWND FindVisibleTopLevel(DWORD processId, const std::function<bool(HWND)>& wanted) {
+  Search search{processId, wanted};
+  EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 std::optional<Driver> Driver::Start(const std::string& executable, const std::string& folder) {
   STARTUPINFOA startup{};

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,9 @@ class Driver {
   platform::UniqueHandle process_;
   DWORD processId_ = 0;
 };
+
+// The first visible top-level window of the process that `wanted` accepts.
+HWND FindVisibleTopLevel(DWORD processId, const std::function<bool(HWND)>& wanted);
 
 // Controls by their caption (or, for lists, by creation order among lists).
 HWND FindChild(HWND window, const std::string& caption);
