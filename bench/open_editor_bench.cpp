@@ -25,6 +25,7 @@
 #include "platform/random.h"
 #include "platform/text.h"
 #include "support/demo_game.h"
+#include "support/registry.h"
 
 namespace {
 

@@ -34,7 +34,7 @@ with open(os.path.join(folder, "mapcycle.txt"), "wb") as f:
 PY
 
 # The prefix's virtual desktop keeps hiding a window instant (see common.sh).
-for bench in "$BUILD_DIR"/bench/*_bench.exe; do
+for bench in "$TEST_BUILD_DIR"/bench/*_bench.exe; do
   name=$(basename "$bench" .exe)
   [ "$name" = startup_bench ] && continue
   echo "== $name"
@@ -43,4 +43,4 @@ done
 
 # launcher.exe against a minimal one-window program, in the prefix as it is.
 echo "== startup_bench"
-wine "$BUILD_DIR/bench/startup_bench.exe" "${BENCH_STARTS:-30}"
+wine "$TEST_BUILD_DIR/bench/startup_bench.exe" "${BENCH_STARTS:-30}"

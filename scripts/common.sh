@@ -17,20 +17,29 @@ if [ -z "${LAUNCHER_FIXED_LAYOUT:-}" ] && [ "${BASH_SOURCE[1]:-}" = "$0" ] &&
 fi
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# The program: launcher.exe for 32-bit Windows, with its tests and tools.
 BUILD_DIR="${BUILD_DIR:-$ROOT/build/mingw}"
-PREFIX="$BUILD_DIR/wineprefix"
+# Wine runs 32-bit Windows programs with its 32-bit part, a 32-bit Linux program. Where the
+# kernel runs no 32-bit Linux programs (some virtual machines switch that off), the same sources
+# are built 64-bit here, and the tests run against that build; the program reads the registry's
+# 32-bit view explicitly, so it behaves the same in both.
+BUILD64_DIR="$ROOT/build/mingw64"
 NATIVE_DIR="$ROOT/build/native"
 
 # The Windows build and its runs under Wine; e2fsprogs brings chattr, which the
-# fault tests use (a minimal Debian 13 lacks it).
-PACKAGES=(g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64 xvfb xauth
-  fonts-wine fonts-liberation python3 e2fsprogs)
+# fault tests use (a minimal Debian 13 lacks it). libc6:i386 tells whether this
+# kernel runs 32-bit programs before Wine's 32-bit part is installed.
+PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64
+  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs)
 # The window-free logic built for Linux: clang with libclang-rt-dev (its
 # sanitizer and libFuzzer runtimes), g++ for the C++ library it builds against.
 NATIVE_PACKAGES=(cmake ninja-build googletest clang libclang-rt-dev g++)
 
 # ensure_packages PACKAGE...: installs those of the packages that are missing.
 ensure_packages() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   local missing=()
   for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -43,10 +52,37 @@ ensure_packages() {
   fi
 }
 
+# True when this kernel runs 32-bit Linux programs, and so Wine's 32-bit part.
+runs_32bit_programs() {
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+# Installs what the Windows build and the Wine runs need, Wine's 32-bit part where this machine
+# runs it, and sets TEST_BUILD_DIR (the build the Wine runs use) and PREFIX (its Wine prefix).
+ensure_wine_packages() {
+  ensure_packages "${PACKAGES[@]}"
+  if runs_32bit_programs; then
+    ensure_packages wine32:i386
+    TEST_BUILD_DIR="$BUILD_DIR"
+  else
+    echo "This kernel runs no 32-bit programs (see dmesg): the Wine runs use the 64-bit build."
+    TEST_BUILD_DIR="$BUILD64_DIR"
+  fi
+  PREFIX="$TEST_BUILD_DIR/wineprefix"
+}
+
+configure_and_build() {  # configure_and_build BUILD_FOLDER ARCH
+  cmake -S "$ROOT" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+    -DMINGW_ARCH="$2" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$1" -j "$(nproc)"
+}
+
+# The 32-bit build, and the 64-bit one where the Wine runs need it.
 build_all() {
-  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_DIR" -j "$(nproc)"
+  configure_and_build "$BUILD_DIR" i686
+  if [ "${TEST_BUILD_DIR:-$BUILD_DIR}" != "$BUILD_DIR" ]; then
+    configure_and_build "$TEST_BUILD_DIR" x86_64
+  fi
 }
 
 # The window-free logic for Linux with sanitizers, its unit tests and fuzz targets.
@@ -112,6 +148,7 @@ prepare_prefix() {
 set_windows_version() {
   local want
   case "$1" in
+    winxp) want=5.1 ;;
     win7) want=6.1 ;;
     win10) want=10.0 ;;
     *) echo "Unknown Windows version $1" >&2; return 1 ;;
@@ -133,7 +170,7 @@ stop_wine() {
 
 # Packages, build, a virtual display and the prefix, torn down on exit.
 setup_for_wine_runs() {
-  ensure_packages "${PACKAGES[@]}"
+  ensure_wine_packages
   build_all
   start_display
   trap 'stop_wine; stop_display' EXIT

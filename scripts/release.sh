@@ -4,7 +4,7 @@
 # both are.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages g++-mingw-w64-x86-64 cmake ninja-build googletest
+ensure_packages g++-mingw-w64-i686 cmake ninja-build googletest
 cd "$ROOT"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target package -j "$(nproc)"

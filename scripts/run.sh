@@ -4,7 +4,7 @@
 # without one it runs under Xvfb, screenshots are saved, and it ends.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-ensure_packages "${PACKAGES[@]}"
+ensure_wine_packages
 build_all
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -13,20 +13,20 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 trap 'stop_wine; stop_display' EXIT
 prepare_prefix
-wine "$BUILD_DIR/make_demo.exe"
+wine "$TEST_BUILD_DIR/make_demo.exe"
 
 if ((headless == 0)); then
-  wine "$BUILD_DIR/launcher.exe"
+  wine "$TEST_BUILD_DIR/launcher.exe"
   exit 0
 fi
 
 # Wine's virtual desktop (set up with the prefix) draws the window frames.
-shots="$BUILD_DIR/screenshots"
+shots="$TEST_BUILD_DIR/screenshots"
 mkdir -p "$shots"
-wine "$BUILD_DIR/launcher.exe" &
+wine "$TEST_BUILD_DIR/launcher.exe" &
 launcher=$!
 status=0
-wine "$BUILD_DIR/screenshot.exe" "$(winepath -w "$shots")" || status=$?
+wine "$TEST_BUILD_DIR/screenshot.exe" "$(winepath -w "$shots")" || status=$?
 wait "$launcher" || true
 echo "No display: screenshots of the windows are in $shots"
 ls "$shots"

@@ -2,7 +2,8 @@
 # Runs a Windows program under Wine in the given private prefix:
 #   wine-run.sh PREFIX PROGRAM.exe [ARGS...]
 set -euo pipefail
-export WINEPREFIX="$1"; shift
+# LAUNCHER_WINE_PREFIX, when set, takes the place of PREFIX (a second prefix for the same build).
+export WINEPREFIX="${LAUNCHER_WINE_PREFIX:-$1}"; shift
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Without address randomization where the system allows it, for the reason

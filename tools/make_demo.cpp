@@ -7,6 +7,7 @@
 
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 
 int main(int argc, char** argv) {
   bool reset = false;

@@ -228,8 +228,8 @@ void Form::PaintBackground(HDC dc) {
   if (!layout_.background.resourceId) return;
   const Picture& picture = PictureFor(layout_.background);
   if (!picture) return;
-  RECT target{0, 0, MulDiv(picture.width, dpi_, USER_DEFAULT_SCREEN_DPI),
-              MulDiv(picture.height, dpi_, USER_DEFAULT_SCREEN_DPI)};
+  RECT target{0, 0, MulDiv(picture.width, dpi_, kDefaultDpi),
+              MulDiv(picture.height, dpi_, kDefaultDpi)};
   DrawPicture(dc, picture, target);
 }
 

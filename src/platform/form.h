@@ -14,6 +14,10 @@
 
 namespace platform {
 
+// Pixels per inch of a screen at 100 % scale: pictures are drawn at their own
+// size there.
+inline constexpr int kDefaultDpi = 96;
+
 enum class ControlKind {
   kPushButton,     // text caption; "&" marks the access key
   kSymbolButton,   // one Marlett glyph: "3" left, "4" right, "5" up, "6" down
@@ -124,7 +128,7 @@ class Form {
 
   const FormSpec& layout_;
   UniqueWindow window_;
-  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  int dpi_ = kDefaultDpi;
   bool shownBefore_ = false;
   HWND lastFocus_ = nullptr;
   struct CachedFont {

@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include <objbase.h>
+#include <olectl.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
@@ -71,14 +72,7 @@ UniqueBitmap CreateTopDownDib(int width, int height, void** bits) {
   return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-}  // namespace
-
-Picture LoadJpegResource(int resourceId) {
-  const BYTE* data = nullptr;
-  DWORD size = 0;
-  if (!FindRcData(resourceId, &data, &size)) return {};
-
-  ComScope com;
+Picture DecodeWithWic(const BYTE* data, DWORD size) {
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;
@@ -118,6 +112,59 @@ Picture LoadJpegResource(int resourceId) {
   }
   picture.width = static_cast<int>(width);
   picture.height = static_cast<int>(height);
+  return picture;
+}
+
+// OLE's picture loader reads the JPEG from a stream over a movable memory block and gives a
+// device-dependent bitmap, which is copied into a DIB section like WIC's result.
+Picture DecodeWithOle(const BYTE* data, DWORD size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) return {};
+  ComPtr<IStream> stream;
+  if (void* bytes = GlobalLock(memory)) {
+    CopyMemory(bytes, data, size);
+    GlobalUnlock(memory);
+  }
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    GlobalFree(memory);
+    return {};
+  }
+  ComPtr<IPicture> decoded;
+  OLE_HANDLE handle = 0;
+  BITMAP info = {};
+  if (FAILED(
+          OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_PPV_ARGS(&decoded))) ||
+      FAILED(decoded->get_Handle(&handle)) ||
+      GetObjectA(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof(info), &info) !=
+          sizeof(info) ||
+      info.bmWidth <= 0 || info.bmHeight <= 0) {
+    return {};
+  }
+  void* bits = nullptr;
+  Picture picture;
+  picture.bitmap = CreateTopDownDib(info.bmWidth, info.bmHeight, &bits);
+  if (!picture.bitmap) return {};
+  MemoryDc source(nullptr, reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
+  MemoryDc target(nullptr, picture.bitmap.get());
+  if (!source.get() || !target.get() ||
+      !BitBlt(target.get(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY)) {
+    return {};
+  }
+  picture.width = info.bmWidth;
+  picture.height = info.bmHeight;
+  return picture;
+}
+
+}  // namespace
+
+Picture LoadJpegResource(int resourceId, JpegDecoder decoder) {
+  const BYTE* data = nullptr;
+  DWORD size = 0;
+  if (!FindRcData(resourceId, &data, &size)) return {};
+  ComScope com;
+  Picture picture;
+  if (decoder != JpegDecoder::kOle) picture = DecodeWithWic(data, size);
+  if (!picture && decoder != JpegDecoder::kWic) picture = DecodeWithOle(data, size);
   return picture;
 }
 

@@ -15,9 +15,13 @@ struct Picture {
   explicit operator bool() const { return bitmap != nullptr; }
 };
 
+// Windows Imaging Component decodes JPEG on Windows XP SP3 only where it was installed (it came
+// with .NET 3.0 and later updates); OLE's picture loader decodes it on every version.
+enum class JpegDecoder { kWicThenOle, kWic, kOle };
+
 // Decodes the RCDATA JPEG `resourceId` of the exe into a 32-bpp top-down DIB section (BGRA,
 // opaque). Returns an empty Picture if the resource is missing or does not decode.
-Picture LoadJpegResource(int resourceId);
+Picture LoadJpegResource(int resourceId, JpegDecoder decoder = JpegDecoder::kWicThenOle);
 
 // Loads the BITMAP resource `resourceId` of the exe as a DIB section. Empty Picture on failure.
 Picture LoadBitmapResource(int resourceId);

@@ -71,11 +71,11 @@ LONG QueryFixed(HKEY key, const std::string& name, T& value) {
 }
 
 // The registry type of the value is never looked at: the letter alone decides how its bytes
-// are taken.
-std::int32_t ReadRegistry(HKEY root, const std::string& key, const std::string& name,
-                          const std::string& type, Setting& result) {
+// are taken. `view` selects the 32-bit or the 64-bit view of the registry.
+std::int32_t ReadRegistryView(HKEY root, const std::string& key, const std::string& name,
+                              const std::string& type, REGSAM view, Setting& result) {
   HKEY raw = nullptr;
-  LONG status = RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &raw);
+  LONG status = RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &raw);
   if (status != ERROR_SUCCESS) return status;
   platform::UniqueKey opened(raw);
 
@@ -103,6 +103,16 @@ std::int32_t ReadRegistry(HKEY root, const std::string& key, const std::string& 
     Store(result, value);
   }
   return RegCloseKey(opened.release());
+}
+
+// Reads as a 32-bit program does, from the view the game's 32-bit installer writes into on
+// 64-bit Windows. A key or value missing there is looked for in the 64-bit view too, where a
+// 64-bit tool may have written it. On 32-bit Windows both views are the same.
+std::int32_t ReadRegistry(HKEY root, const std::string& key, const std::string& name,
+                          const std::string& type, Setting& result) {
+  const std::int32_t status = ReadRegistryView(root, key, name, type, KEY_WOW64_32KEY, result);
+  if (status != ERROR_FILE_NOT_FOUND) return status;
+  return ReadRegistryView(root, key, name, type, KEY_WOW64_64KEY, result);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(ChooserE2E, MapCycleListsTheModsWithARotationAndEachReturnReadsTheInstall
   EXPECT_TRUE(IsWindowVisible(chooser));
 
   // Each return to the main window reads the install path again: missing, then empty.
-  RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Valve\\Half-Life", "InstallPath");
+  tools::UnregisterInstallPath();
   ExitAndReopen(chooser);
   EXPECT_EQ(AnswerBox("Cannot Continue"), "No files present in: No Name\\*.");
   ASSERT_NE(chooser = Chooser(), nullptr);

@@ -20,6 +20,7 @@
 #include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {

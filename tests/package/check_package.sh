@@ -17,6 +17,11 @@ if [ "$files" != "LICENSE.txt README.txt launcher.exe " ]; then
   exit 1
 fi
 cmp "$unpacked/launcher.exe" "$built_exe"
+# A 32-bit exe (PE32, i386), which runs on 32-bit and 64-bit Windows.
+if ! i686-w64-mingw32-objdump -f "$built_exe" | grep -q 'file format pei-i386'; then
+  echo "$built_exe is not a 32-bit Windows program" >&2
+  exit 1
+fi
 # Written with CR LF, each text reads back as its source with its line ends made CR LF.
 cmp "$unpacked/README.txt" <(sed '/^!\[.*\](.*)$/,+1d; s/\r$//; s/$/\r/' "$guide")
 cmp "$unpacked/LICENSE.txt" <(sed 's/\r$//; s/$/\r/' "$license")

@@ -6,6 +6,7 @@
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {

@@ -9,11 +9,22 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "temp_folder.h"
 
 namespace {
+
+// Runs a callable on a thread of its own (the program and its tests use no C++ thread library).
+template <typename Loop>
+platform::UniqueHandle StartThread(Loop& loop) {
+  struct Trampoline {
+    static DWORD WINAPI Run(void* loop) {
+      (*static_cast<Loop*>(loop))();
+      return 0;
+    }
+  };
+  return platform::UniqueHandle(CreateThread(nullptr, 0, &Trampoline::Run, &loop, 0, nullptr));
+}
 
 TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
   testing_support::TempFolder folder;
@@ -23,7 +34,7 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
 
   std::atomic<bool> writing = true;
   int reads = 0, torn = 0;
-  std::thread reader([&] {
+  auto readAgainAndAgain = [&] {
     std::string bytes;
     while (writing) {
       if (!platform::ReadWholeFile(path, bytes).ok()) continue;
@@ -31,7 +42,9 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
       if (bytes != contents[0] && bytes != contents[1]) ++torn;
       Sleep(2);
     }
-  });
+  };
+  platform::UniqueHandle reader = StartThread(readAgainAndAgain);
+  ASSERT_TRUE(reader);
   // Written in place and copied from a prepared file, as saves and profile switches do.
   const std::string prepared = folder / "liblist.prepared";
   ASSERT_TRUE(platform::WriteFileAtomic(prepared, contents[1]).ok());
@@ -43,7 +56,7 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
     if (!replaced.ok() && !failed++) firstFailure = replaced.Message();
   }
   writing = false;
-  reader.join();
+  WaitForSingleObject(reader.get(), INFINITE);
   EXPECT_EQ(failed, 0) << "of 300 replacements; the first: " << firstFailure;
   EXPECT_GT(reads, 0);
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";

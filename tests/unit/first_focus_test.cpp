@@ -10,6 +10,7 @@
 #include "fakes.h"
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
+#include "support/registry.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {
@@ -154,9 +155,8 @@ TEST_F(HostileInput, OddInstallPathValuesAreReadAsTextAndReported) {
   };
   for (const Value& value : values) {
     SCOPED_TRACE(value.name);
-    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "InstallPath", value.type,
-                              value.data.data(), static_cast<DWORD>(value.data.size())),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, key, "InstallPath", value.type,
+                                        value.data, tools::RegistryView::k32Bit));
     messages_.shown.clear();
     program_.Show(app::FormId::kMods);
     EXPECT_TRUE(program_.HLPath == value.hlPath) << program_.HLPath.size() << " characters";

@@ -22,17 +22,19 @@ TEST(Pictures, EachDecodesAtItsSizeAndIsNotBlank) {
       {IDR_LAUNCHER_PICTURE, 111, 87, 32},   {IDR_CHOOSER_BACKGROUND, 412, 382, 32},
       {IDR_EDITOR_BACKGROUND, 412, 382, 32}, {IDR_UP_ARROW, 32, 31, 32},
       {IDR_DOWN_ARROW, 32, 31, 32},          {IDB_ABOUT, 64, 64, 24}};
-  for (const auto& [id, width, height, bits] : cases) {
-    const Picture picture = bits == 24 ? LoadBitmapResource(id) : LoadJpegResource(id);
-    DIBSECTION dib{};
-    ASSERT_TRUE(picture && GetObjectA(picture.bitmap.get(), sizeof dib, &dib) == int{sizeof dib});
-    EXPECT_EQ((std::vector<LONG>{id, picture.width, picture.height, dib.dsBm.bmWidth,
-                                 std::abs(dib.dsBm.bmHeight), dib.dsBm.bmBitsPixel}),
-              (std::vector<LONG>{id, width, height, width, height, bits}));
-    const auto* bytes = static_cast<const unsigned char*>(dib.dsBm.bmBits);
-    const long size = dib.dsBm.bmWidthBytes * std::abs(dib.dsBm.bmHeight);
-    EXPECT_LT(std::count(bytes, bytes + size, 0), size / 2) << id << " is mostly black";
-  }
+  // The JPEG pictures through both decoders: WIC, and OLE where WIC is not installed.
+  for (const auto decoder : {JpegDecoder::kWic, JpegDecoder::kOle})
+    for (const auto& [id, width, height, bits] : cases) {
+      const Picture picture = bits == 24 ? LoadBitmapResource(id) : LoadJpegResource(id, decoder);
+      DIBSECTION dib{};
+      ASSERT_TRUE(picture && GetObjectA(picture.bitmap.get(), sizeof dib, &dib) == int{sizeof dib});
+      EXPECT_EQ((std::vector<LONG>{id, picture.width, picture.height, dib.dsBm.bmWidth,
+                                   std::abs(dib.dsBm.bmHeight), dib.dsBm.bmBitsPixel}),
+                (std::vector<LONG>{id, width, height, width, height, bits}));
+      const auto* bytes = static_cast<const unsigned char*>(dib.dsBm.bmBits);
+      const long size = dib.dsBm.bmWidthBytes * std::abs(dib.dsBm.bmHeight);
+      EXPECT_LT(std::count(bytes, bytes + size, 0), size / 2) << id << " is mostly black";
+    }
 }
 
 TEST(Resources, IconGroupHoldsThreeSizesIn16And256ColoursAndTheVersionIs1_01_0009) {

@@ -3,20 +3,23 @@
 #include <windows.h>
 
 #include "settings/module1.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace settings {
 namespace {
 
 using S = std::string;
+using tools::RegistryView;
 
 TEST(ReadSetting, TakesRegistryValuesAndProfileEntriesAsTheLetterSays) {
   const std::string key = "Software\\LauncherTest\\SettingsRead";
   const BYTE two[] = {0x05, 0x00}, eight[8] = {1};
   const DWORD abc = 0x00636261, negative = static_cast<DWORD>(-7);
   const auto put = [&](const char* name, DWORD type, const void* data, DWORD size) {
-    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data, size),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(tools::SetRegistryValue(HKEY_CURRENT_USER, key, name, type,
+                                        {static_cast<const char*>(data), size},
+                                        RegistryView::k32Bit));
   };
   put("text", REG_SZ, "C:\\Games\\HL", 12);
   put("empty", REG_SZ, "", 1);
@@ -73,7 +76,39 @@ TEST(ReadSetting, TakesRegistryValuesAndProfileEntriesAsTheLetterSays) {
     EXPECT_EQ(ReadSetting(c.root, c.key, c.name, c.letter, c.fallback, result), c.status);
     EXPECT_EQ(result, c.expected);
   }
-  RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+  tools::DeleteRegistryKey(HKEY_CURRENT_USER, key, RegistryView::k32Bit);
+}
+
+// HKLM\Software has a 32-bit and a 64-bit view on 64-bit Windows. The 32-bit one, where 32-bit
+// installers write, is read first; a key or value missing there is taken from the 64-bit one.
+TEST(ReadSetting, ReadsThe32BitViewFirstAndFallsBackToThe64BitView) {
+  const std::string key = "Software\\LauncherTest\\Views";
+  const auto put = [&](const char* name, const std::string& text, RegistryView view) {
+    ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, key, name, REG_SZ,
+                                        {text.c_str(), text.size() + 1}, view));
+  };
+  const auto read = [&](const char* name, const std::string& readKey = "") {
+    std::string result;
+    const std::int32_t status =
+        ReadSetting("HKLM", readKey.empty() ? key : readKey, name, "S", S("No Name"), result);
+    return std::to_string(status) + " " + result;
+  };
+  for (RegistryView view : {RegistryView::k32Bit, RegistryView::k64Bit}) {
+    tools::DeleteRegistryKey(HKEY_LOCAL_MACHINE, key, view);
+  }
+  put("only64", "C:\\64", RegistryView::k64Bit);
+  EXPECT_EQ(read("only64"), "0 C:\\64") << "the key exists in the 64-bit view only";
+  put("only32", "C:\\32", RegistryView::k32Bit);
+  put("both", "C:\\32", RegistryView::k32Bit);
+  put("both", "C:\\64", RegistryView::k64Bit);
+  EXPECT_EQ(read("only32"), "0 C:\\32");
+  EXPECT_EQ(read("both"), "0 C:\\32");
+  EXPECT_EQ(read("only64"), "0 C:\\64") << "the value exists in the 64-bit view only";
+  EXPECT_EQ(read("neither"), "2 No Name");
+  EXPECT_EQ(read("only64", key + "\\nope"), "2 No Name");
+  for (RegistryView view : {RegistryView::k32Bit, RegistryView::k64Bit}) {
+    tools::DeleteRegistryKey(HKEY_LOCAL_MACHINE, key, view);
+  }
 }
 
 }  // namespace

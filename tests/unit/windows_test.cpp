@@ -13,6 +13,7 @@
 #include "layout_check.h"
 #include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
+#include "support/registry.h"
 
 namespace {
 

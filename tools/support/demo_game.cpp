@@ -87,9 +87,4 @@ bool InstallDemoGame(const std::string& halfLife) {
   return ok;
 }
 
-bool RegisterInstallPath(const std::string& halfLifeFolder) {
-  return SetRegistryString(HKEY_LOCAL_MACHINE, "Software\\Valve\\Half-Life", "InstallPath",
-                           halfLifeFolder);
-}
-
 }  // namespace tools

@@ -20,7 +20,4 @@ std::string DemoFileContent(const std::string& relativeName);
 // be written.
 bool InstallDemoGame(const std::string& halfLifeFolder);
 
-// Points HKLM\Software\Valve\Half-Life\InstallPath at `halfLifeFolder`.
-bool RegisterInstallPath(const std::string& halfLifeFolder);
-
 }  // namespace tools

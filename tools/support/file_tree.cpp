@@ -62,17 +62,4 @@ std::vector<std::string> FolderNames(const std::string& folder) {
   return names;
 }
 
-bool SetRegistryString(void* root, const std::string& key, const std::string& name,
-                       const std::string& value) {
-  HKEY opened = nullptr;
-  if (RegCreateKeyExA(static_cast<HKEY>(root), key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &opened, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  platform::UniqueKey owned(opened);
-  return RegSetValueExA(opened, name.c_str(), 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(value.c_str()),
-                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
-}
-
 }  // namespace tools

@@ -16,8 +16,5 @@ bool ReadTextFile(const std::string& path, std::string& bytes);
 void RemoveTree(const std::string& path);
 // Names (files and folders, not "." and "..") directly in `folder`, sorted.
 std::vector<std::string> FolderNames(const std::string& folder);
-// Sets a REG_SZ value, creating the key.
-bool SetRegistryString(void* root, const std::string& key, const std::string& name,
-                       const std::string& value);
 
 }  // namespace tools
