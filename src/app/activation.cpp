@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/backups.h"
 #include "platform/files.h"
 
 namespace app {
@@ -20,10 +21,17 @@ std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps
   return missing;
 }
 
-platform::Status RunStep(const ActivationStep& step, const std::string& gameFolder) {
+// Each live file is backed up, if it must be, right before it is touched.
+platform::Status RunStep(const ActivationStep& step, const std::string& gameFolder,
+                         SwitchBackups& backups) {
   if (step.kind == ActivationStep::Kind::kRemoveOtherWaypoints) {
-    return platform::DeleteMatching(gameFolder + "\\" + step.destination, step.keep);
+    const std::string folder = step.destination.substr(0, step.destination.find_last_of('\\') + 1);
+    return platform::DeleteMatching(
+        gameFolder + "\\" + step.destination, step.keep,
+        [&](const std::string& name) { return backups.KeepIfUnique(folder + name); });
   }
+  platform::Status kept = backups.KeepIfUnique(step.destination);
+  if (!kept.ok()) return kept;
   return platform::ReplaceWithCopy(gameFolder + "\\" + step.source,
                                    gameFolder + "\\" + step.destination);
 }
@@ -31,7 +39,7 @@ platform::Status RunStep(const ActivationStep& step, const std::string& gameFold
 }  // namespace
 
 bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
-                     platform::MessageBoxes& messages, HWND owner) {
+                     platform::MessageBoxes& messages, HWND owner, std::optional<SYSTEMTIME> time) {
   using platform::MessageStyle;
   messages.Show(owner, profile.message, kActivationTitle, MessageStyle::kInformation);
 
@@ -52,8 +60,13 @@ bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
     return false;
   }
 
+  if (!time) {
+    time.emplace();
+    GetLocalTime(&*time);
+  }
+  SwitchBackups backups(gameFolder, *time);
   for (const ActivationStep& step : steps) {
-    platform::Status done = RunStep(step, gameFolder);
+    platform::Status done = RunStep(step, gameFolder, backups);
     if (!done.ok()) {
       messages.Show(owner,
                     done.Message() + "\n\nThe " + profile.name +

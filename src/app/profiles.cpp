@@ -1,5 +1,6 @@
 #include "app/profiles.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -77,6 +78,32 @@ std::vector<ActivationStep> PlanActivation(const Profile& profile) {
   }
   steps.push_back({Kind::kInstall, profile.libraryListSource, "liblist.gam", {}});
   return steps;
+}
+
+std::vector<std::string> PreparedCopiesOf(std::string_view liveName) {
+  const std::string_view pattern = kWaypointPattern;
+  const std::string_view waypointFolder = pattern.substr(0, pattern.find_last_of('\\') + 1);
+  const bool waypoint = liveName.starts_with(waypointFolder);
+  const std::string_view fileName = liveName.substr(liveName.find_last_of('\\') + 1);
+  std::vector<std::string> copies;
+  for (const Profile& profile : kProfiles) {
+    for (const ActivationStep& step : PlanActivation(profile)) {
+      if (step.kind != ActivationStep::Kind::kInstall) continue;
+      std::string copy;
+      if (waypoint && step.destination.starts_with(waypointFolder)) {
+        copy = step.source.substr(0, step.source.find_last_of('\\') + 1);
+        copy += fileName;
+      } else if (step.destination == liveName) {
+        copy = step.source;
+      } else {
+        continue;
+      }
+      if (std::find(copies.begin(), copies.end(), copy) == copies.end()) {
+        copies.push_back(std::move(copy));
+      }
+    }
+  }
+  return copies;
 }
 
 }  // namespace app

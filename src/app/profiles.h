@@ -5,6 +5,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
@@ -43,5 +44,12 @@ struct ActivationStep {
 // set's order; only then are the waypoint files that are not in the set
 // removed, so a switch cut short never leaves a waypoint file missing.
 std::vector<ActivationStep> PlanActivation(const Profile& profile);
+
+// Where a switch may find the bytes of the live file `liveName` again once it
+// has replaced or removed it: every prepared copy any profile installs under
+// that name, and for a waypoint file (any name in the folder of
+// kWaypointPattern) the file of the same name in each folder a waypoint set
+// copies from. Each is named once; some may not exist.
+std::vector<std::string> PreparedCopiesOf(std::string_view liveName);
 
 }  // namespace app

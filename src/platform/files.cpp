@@ -17,17 +17,17 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Renames `from` over `to`. Another program may hold either file open for a
-// moment (a virus scanner, an indexer, the game reading it), which makes the
-// rename fail with access denied or a sharing violation: it is tried again for
-// about three quarters of a second before the failure is reported.
-bool RenameReplacing(const std::string& from, const std::string& to) {
+// Renames `from` to `to`, over an existing `to` only with `replace`. Another
+// program may hold either file open for a moment (a virus scanner, an indexer,
+// the game reading it), which makes the rename fail with access denied or a
+// sharing violation: it is tried again for about three quarters of a second
+// before the failure is reported.
+bool Rename(const std::string& from, const std::string& to, bool replace) {
   constexpr int kRetries = 10;
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
   DWORD pause = 1;
   for (int attempt = 0;; ++attempt) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return true;
-    }
+    if (MoveFileExA(from.c_str(), to.c_str(), flags)) return true;
     const DWORD error = GetLastError();
     if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kRetries) {
       SetLastError(error);
@@ -53,9 +53,10 @@ class TemporaryFile {
 
   bool created() const { return !name_.empty(); }
   const std::string& name() const { return name_; }
-  Status RenameOver(const std::string& destination) {
-    if (!RenameReplacing(name_, destination)) {
-      return Status::LastError("Could not replace " + Quoted(destination));
+  Status MoveTo(const std::string& destination, bool replace) {
+    if (!Rename(name_, destination, replace)) {
+      return Status::LastError(std::string(replace ? "Could not replace " : "Could not create ") +
+                               Quoted(destination));
     }
     name_.clear();
     return Status::Ok();
@@ -78,6 +79,28 @@ Status WriteAll(HANDLE file, std::string_view bytes, const std::string& path) {
   return Status::Ok();
 }
 
+// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
+// to `path`, over an existing file only with `replace`.
+Status WriteThrough(const std::string& path, std::string_view bytes, bool replace) {
+  TemporaryFile temporary(path);
+  if (!temporary.created()) {
+    return Status::LastError("Could not create a file in the folder " + Quoted(FolderOf(path)));
+  }
+  {
+    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Status::LastError("Could not write " + Quoted(path));
+    Status written = WriteAll(file.get(), bytes, path);
+    if (!written.ok()) return written;
+  }
+  return temporary.MoveTo(path, replace);
+}
+
+UniqueHandle OpenForReading(const std::string& path) {
+  return AdoptHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace
 
 Status SetCurrentFolder(const std::string& folder) {
@@ -92,13 +115,62 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep) {
+bool SameContent(const std::string& first, const std::string& second) {
+  UniqueHandle files[] = {OpenForReading(first), OpenForReading(second)};
+  LARGE_INTEGER sizes[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    if (!files[i] || !GetFileSizeEx(files[i].get(), &sizes[i])) return false;
+  }
+  if (sizes[0].QuadPart != sizes[1].QuadPart) return false;
+  constexpr DWORD kChunk = 64 << 10;
+  std::string chunks[2] = {std::string(kChunk, '\0'), std::string(kChunk, '\0')};
+  for (;;) {
+    DWORD read[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      if (!ReadFile(files[i].get(), chunks[i].data(), kChunk, &read[i], nullptr)) return false;
+    }
+    if (read[0] != read[1] || chunks[0].compare(0, read[0], chunks[1], 0, read[1]) != 0) {
+      return false;
+    }
+    if (read[0] == 0) return true;
+  }
+}
+
+Status CreateFolder(const std::string& folder, bool& created) {
+  created = CreateDirectoryA(folder.c_str(), nullptr);
+  if (created) return Status::Ok();
+  const DWORD error = GetLastError();
+  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return Status::Ok();
+  }
+  return Status::Failed("Could not create the folder " + Quoted(folder), error);
+}
+
+Status CreateNewFolder(const std::string& base, std::string& folder) {
+  for (int number = 1;; ++number) {
+    folder = number == 1 ? base : base + " (" + std::to_string(number) + ")";
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return Status::Ok();
+    // A name always taken must not keep this loop going for ever.
+    if (GetLastError() != ERROR_ALREADY_EXISTS || number == 9999) {
+      return Status::LastError("Could not create the folder " + Quoted(folder));
+    }
+  }
+}
+
+Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep,
+                      const std::function<Status(const std::string&)>& beforeEach) {
   Listing listing = ListNames(pattern, ListFilter::kAllFiles);
   if (!listing.status.ok()) return listing.status;
   const std::string folder = FolderOf(pattern);
   for (const std::string& name : listing.names) {
     auto same = [&](const std::string& kept) { return lstrcmpiA(kept.c_str(), name.c_str()) == 0; };
     if (std::any_of(keep.begin(), keep.end(), same)) continue;
+    if (beforeEach) {
+      Status ready = beforeEach(name);
+      if (!ready.ok()) return ready;
+    }
     std::string path = folder + "\\" + name;
     if (!DeleteFileA(path.c_str())) return Status::LastError("Could not delete " + Quoted(path));
   }
@@ -114,28 +186,23 @@ Status ReplaceWithCopy(const std::string& source, const std::string& destination
   if (!CopyFileA(source.c_str(), temporary.name().c_str(), FALSE)) {
     return Status::LastError("Could not copy " + Quoted(source) + " to " + Quoted(destination));
   }
-  return temporary.RenameOver(destination);
+  return temporary.MoveTo(destination, true);
 }
 
 Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  TemporaryFile temporary(path);
-  if (!temporary.created()) {
-    return Status::LastError("Could not create a file in the folder " + Quoted(FolderOf(path)));
-  }
-  {
-    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0, nullptr,
-                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Status::LastError("Could not write " + Quoted(path));
-    Status written = WriteAll(file.get(), bytes, path);
-    if (!written.ok()) return written;
-  }
-  return temporary.RenameOver(path);
+  return WriteThrough(path, bytes, true);
+}
+
+Status CopyToNewFile(const std::string& source, const std::string& destination) {
+  std::string bytes;
+  Status read = ReadWholeFile(source, bytes);
+  if (!read.ok()) return read;
+  return WriteThrough(destination, bytes, false);
 }
 
 Status ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
-  UniqueHandle file = AdoptHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file = OpenForReading(path);
   if (!file) return Status::LastError("Could not open " + Quoted(path));
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return Status::LastError("Could not read " + Quoted(path));

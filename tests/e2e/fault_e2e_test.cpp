@@ -83,6 +83,7 @@ struct Work {
   std::string folder;
   Files before, after;
   std::function<Run()> start;
+  bool untouched = false;  // a failure must come before any file changes
 };
 
 // Saving a modification "big" below `halfLife` whose mapcycle.txt holds
@@ -147,6 +148,20 @@ Work SwitchWork(size_t bytes) {
     return Run{std::move(app), [box] { PostMessageA(box, WM_COMMAND, IDOK, 0); },
                [=](Driver&) { return FileBytes(library) == last; }, nullptr, box};
   };
+  return work;
+}
+
+// Switching to NNBot from a map cycle of the player's own that no prepared copy
+// holds and that is larger than the space tests/faults/run_fault_case.sh
+// leaves free: its backup cannot be written, and the map cycle is the first
+// file a switch replaces.
+Work BackupWork() {
+  Work work = SwitchWork(16 << 10);
+  std::string own;
+  while (own.size() < (256 << 10)) own += "de_own_" + std::to_string(own.size()) + "\r\n";
+  EXPECT_TRUE(tools::WriteTextFile(std::string(kGame) + "\\mapcycle.txt", own));
+  work.before["mapcycle.txt"] = own;
+  work.untouched = true;
   return work;
 }
 
@@ -222,8 +237,14 @@ void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
         kCycleLines);
   }
   const Tree now = Collect(work.folder);
-  EXPECT_GT(ExpectOldOrNew(work, now.files).old, 0) << "the work did not stop part way";
+  const Outcome outcome = ExpectOldOrNew(work, now.files);
+  EXPECT_GT(outcome.old, 0) << "the work did not stop part way";
   EXPECT_TRUE(now.temporaries.empty());
+  if (work.untouched) {
+    EXPECT_EQ(outcome.fresh, 0) << "a file was changed before the failure";
+    EXPECT_EQ(tools::FolderNames(work.folder + "\\launcher backups").size(), 0u)
+        << "a backup that failed left something behind";
+  }
 }
 
 TEST(FaultE2E, SaveOverAFileHeldOpenFailsAndKeepsTheOldFile) {
@@ -232,9 +253,10 @@ TEST(FaultE2E, SaveOverAFileHeldOpenFailsAndKeepsTheOldFile) {
   ExpectFailsWhole(work, {path, platform::SystemErrorText(ERROR_ACCESS_DENIED)}, path);
 }
 
+// The live waypoint is in no prepared copy, so its backup is the first to meet the lock.
 TEST(FaultE2E, SwitchOverAWaypointHeldOpenStopsWithEveryFileWhole) {
   const std::string path = std::string(kGame) + "\\maps\\de_dust.wpt";
-  ExpectFailsWhole(SwitchWork(16 << 10), {path, platform::SystemErrorText(ERROR_ACCESS_DENIED)},
+  ExpectFailsWhole(SwitchWork(16 << 10), {path, platform::SystemErrorText(ERROR_SHARING_VIOLATION)},
                    path);
 }
 
@@ -263,6 +285,10 @@ TEST(InjectedFault, Save) { ExpectInjectedFaultFailsWhole(SaveWork); }
 
 TEST(InjectedFault, Activation) {
   ExpectInjectedFaultFailsWhole([](const std::string&) { return SwitchWork(16 << 10); });
+}
+
+TEST(InjectedFault, Backup) {
+  ExpectInjectedFaultFailsWhole([](const std::string&) { return BackupWork(); });
 }
 
 // ---- The program killed mid-work

@@ -3,13 +3,14 @@
 # injected from the Linux side, as root:
 #   run_fault_case.sh CASE E2E_TESTS.exe WINEPREFIX
 # CASE is save-full, save-immutable-file, save-immutable-folder,
-# activation-full, activation-immutable-file or activation-immutable-folder.
+# activation-full, activation-immutable-file, activation-immutable-folder or
+# backup-full (a switch whose first live file must be backed up first).
 # The save works on a small tmpfs linked as drive X: of the prefix, the
-# activation on a small tmpfs mounted over the Counter-Strike folder. "full"
-# fills the tmpfs up to 64 KB, "immutable" sets chattr +i (root ignores the
-# read-only attribute). The case prepares its files, writes a flag file, and
-# waits until this script has set the fault and removed the flag. Mounts,
-# links and attributes are removed on every way out.
+# activation and the backup on a small tmpfs mounted over the Counter-Strike
+# folder. "full" fills the tmpfs up to 64 KB, "immutable" sets chattr +i (root
+# ignores the read-only attribute). The case prepares its files, writes a flag
+# file, and waits until this script has set the fault and removed the flag.
+# Mounts, links and attributes are removed on every way out.
 set -euo pipefail
 fault_case=$1 tests=$2
 prefix=${WINEPREFIX:-$3}
@@ -50,11 +51,12 @@ case "$fault_case" in
     mod="$mount_point/Half-Life/big" named='X:\Half-Life\big\mapcycle.txt'
     target_file="$mod/mapcycle.txt" target_folder="$mod" gtest=InjectedFault.Save
     ;;
-  activation-*)
+  activation-* | backup-*)
     mount_tmpfs "$prefix/drive_c/SIERRA/Half-Life/cstrike"
     game='C:\SIERRA\Half-Life\cstrike'
     target_file="$mount_point/maps/de_dust.wpt" target_folder="$mount_point/maps"
     gtest=InjectedFault.Activation
+    if [ "$fault_case" = backup-full ]; then gtest=InjectedFault.Backup; fi
     ;;
   *) echo "unknown case $fault_case"; exit 1 ;;
 esac
@@ -66,6 +68,7 @@ case "$fault_case" in
   activation-full) export FAULT_ERROR=112 FAULT_NAMED="$game\\maps\\" ;;
   activation-immutable-file) export FAULT_ERROR=5 FAULT_NAMED="$game\\maps\\de_dust.wpt" ;;
   activation-immutable-folder) export FAULT_ERROR=5 FAULT_NAMED="$game\\maps" ;;
+  backup-full) export FAULT_ERROR=112 FAULT_NAMED="$game\\mapcycle.txt" ;;
 esac
 export FAULT_READY='C:\fault-ready'
 

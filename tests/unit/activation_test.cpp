@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "fakes.h"
+#include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "temp_folder.h"
@@ -20,9 +22,10 @@ class ActivationTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path())); }
 
-  bool Activate(ProfileId id, const std::string& folder = "") {
+  bool Activate(ProfileId id, const std::string& folder = "",
+                std::optional<SYSTEMTIME> time = std::nullopt) {
     return app::ActivateProfile(app::ProfileFor(id), folder.empty() ? game_ : folder, messages_,
-                                nullptr);
+                                nullptr, time);
   }
   std::string Read(const std::string& name) const {
     return testing_support::FileBytes(game_ + "\\" + name);
@@ -40,6 +43,17 @@ class ActivationTest : public ::testing::Test {
       all += name + (tools::ReadTextFile(path, bytes) ? "=" + bytes : Snapshot(path)) + ";";
     }
     return all;
+  }
+  // Every file below `folder` by its name relative to it.
+  std::map<std::string, std::string> Files(const std::string& folder) const {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : tools::FolderNames(folder)) {
+      std::string bytes;
+      if (tools::ReadTextFile(folder + "\\" + name, bytes)) files[name] = bytes;
+      for (auto& [below, content] : Files(folder + "\\" + name))
+        files[name + "\\" + below] = content;
+    }
+    return files;
   }
   const std::string& LastMessage() const { return messages_.shown.back().text; }
 
@@ -92,6 +106,8 @@ TEST_F(ActivationTest, EachProfileShowsItsMessageThenInstallsItsFiles) {
     EXPECT_EQ(Read("bot.cfg"), row.botConfig ? tools::DemoFileContent(row.botConfig) : botBefore);
     EXPECT_EQ(Waypoints().size(), row.waypoints ? row.waypoints : waypointsBefore);
   }
+  // Every file replaced was a prepared copy: no backup was needed.
+  EXPECT_EQ(tools::FolderNames(game_ + "\\launcher backups").size(), 0u);
   char current[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, current);
   EXPECT_EQ(lstrcmpiA(current, game_.c_str()), 0);
@@ -167,6 +183,56 @@ TEST_F(ActivationTest, FailuresAreReportedWithThePathAndKeepTheLiveFile) {
   EXPECT_EQ(Read("liblist.gam"), before);
   EXPECT_EQ(Read("mapcycle.txt"), tools::DemoFileContent("mapcycle.red.txt"));
   for (const std::string& name : tools::FolderNames(game_)) EXPECT_FALSE(name.ends_with(".tmp"));
+}
+
+// Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
+// own, and a removed one that NNBot's folder holds: Rambot, then NNBot in the same second.
+TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOverwritten) {
+  const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
+  for (const char* online : {"mapcycle.old.txt", "liblist_old.gam"}) {
+    ASSERT_TRUE(DeleteFileA((game_ + "\\" + online).c_str()));
+  }
+  const std::map<std::string, std::string> own = {
+      {"bot.cfg", "my bot.cfg"},
+      {"mapcycle.txt", "de_mine\r\n"},
+      {"maps\\cs_747.wpt", std::string("my\0cs_747\r\n\x1a", 13)},
+      {"maps\\stray.wpt", "my stray"},
+      {"maps\\cs_docks.wpt", Read("maps\\nnb\\cs_docks.wpt")}};
+  for (const auto& [name, bytes] : own) {
+    ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + name, bytes));
+  }
+  const std::map<std::string, std::string> before = Files(game_);
+  ASSERT_TRUE(Activate(ProfileId::kRambot, "", time));
+  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", time));
+  const std::string first = "2024-05-17 21.04.09\\", second = "2024-05-17 21.04.09 (2)\\";
+  const std::map<std::string, std::string> kept = {
+      {first + "liblist.gam", before.at("liblist.gam")},
+      {first + "mapcycle.txt", own.at("mapcycle.txt")},
+      {first + "maps\\cs_747.wpt", own.at("maps\\cs_747.wpt")},
+      {first + "maps\\stray.wpt", own.at("maps\\stray.wpt")},
+      {second + "bot.cfg", own.at("bot.cfg")}};
+  EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
+  // Switches between prepared copies keep nothing, in the same second or later; the restore
+  // stops, as its on-line copies are missing.
+  for (ProfileId id : {ProfileId::kRambot, ProfileId::kRealbot, ProfileId::kNNBot,
+                       ProfileId::kAndroid, ProfileId::kRestore}) {
+    EXPECT_EQ(Activate(id), id != ProfileId::kRestore);
+    EXPECT_EQ(Activate(id, "", time), id != ProfileId::kRestore);
+  }
+  EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
+}
+
+// A backup that cannot be made stops the switch before its live file, which stays as it was.
+TEST_F(ActivationTest, BackupThatCannotBeMadeStopsTheSwitchBeforeItsFile) {
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\mapcycle.txt", "my own rotation"));
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\launcher backups", "a file in the folder's place"));
+  const std::string before = Snapshot(game_);
+  EXPECT_FALSE(Activate(ProfileId::kSwatBot));
+  EXPECT_EQ(Snapshot(game_), before);
+  EXPECT_NE(LastMessage().find("Could not back up \"" + game_ + "\\mapcycle.txt\""),
+            std::string::npos)
+      << LastMessage();
+  EXPECT_NE(LastMessage().find(platform::SystemErrorText(ERROR_ALREADY_EXISTS)), std::string::npos);
 }
 
 }  // namespace

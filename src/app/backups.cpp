@@ -1,0 +1,68 @@
+#include "app/backups.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/profiles.h"
+#include "platform/files.h"
+
+namespace app {
+
+SwitchBackups::SwitchBackups(std::string gameFolder, const SYSTEMTIME& time)
+    : gameFolder_(std::move(gameFolder)) {
+  // Date first, so that the folders sort by time; no ':' in a file name.
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04u-%02u-%02u %02u.%02u.%02u", time.wYear, time.wMonth,
+                time.wDay, time.wHour, time.wMinute, time.wSecond);
+  stamp_ = stamp;
+}
+
+SwitchBackups::~SwitchBackups() {
+  // Removing a folder fails unless it is empty: no backup is ever lost here.
+  for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder) {
+    RemoveDirectoryA(folder->c_str());
+  }
+}
+
+platform::Status SwitchBackups::KeepIfUnique(const std::string& liveName) {
+  const std::string live = gameFolder_ + "\\" + liveName;
+  if (!platform::FileExists(live)) return platform::Status::Ok();
+  const std::vector<std::string> copies = PreparedCopiesOf(liveName);
+  if (std::any_of(copies.begin(), copies.end(), [&](const std::string& copy) {
+        return platform::SameContent(live, gameFolder_ + "\\" + copy);
+      })) {
+    return platform::Status::Ok();
+  }
+  std::string target = gameFolder_ + "\\" + kBackupFolder;
+  platform::Status kept = Keep(liveName, target);
+  if (kept.ok()) return kept;
+  return platform::Status::Failed(
+      "Could not back up " + platform::Quoted(live) + " to " + platform::Quoted(target),
+      kept.code());
+}
+
+// `target` holds the backup's path, or as much of it as was known on failure.
+platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& target) {
+  bool created = false;
+  if (folder_.empty()) {
+    platform::Status made = platform::CreateFolder(target, created);
+    if (created) created_.push_back(target);
+    std::string folder;
+    if (made.ok()) made = platform::CreateNewFolder(target + "\\" + stamp_, folder);
+    if (!made.ok()) return made;
+    folder_ = folder;
+    created_.push_back(folder_);
+  }
+  target = folder_;
+  for (size_t slash = liveName.find('\\'); slash != std::string::npos;
+       slash = liveName.find('\\', slash + 1)) {
+    target = folder_ + "\\" + liveName.substr(0, slash);
+    platform::Status made = platform::CreateFolder(target, created);
+    if (created) created_.push_back(target);
+    if (!made.ok()) return made;
+  }
+  target = folder_ + "\\" + liveName;
+  return platform::CopyToNewFile(gameFolder_ + "\\" + liveName, target);
+}
+
+}  // namespace app
