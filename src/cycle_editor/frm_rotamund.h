@@ -2,6 +2,9 @@
 // beside the rotation itself.
 #pragma once
 
+#include <string>
+#include <utility>
+
 #include "app/program.h"
 #include "platform/form.h"
 #include "platform/list_box.h"
@@ -46,6 +49,9 @@ class FrmRotamund : public platform::Form {
 
   // Sets both count captions from the lists' entry counts.
   void ShowCounts();
+  // Turns saving off for this opening, with the reason told when "Save" is pressed: the
+  // rotation holds a line that the list could not hold whole, and saving would change it.
+  void RefuseSaving(std::string reason) { saveRefusal_ = std::move(reason); }
 
  protected:
   void OnControlEvent(int controlId, platform::ControlEvent event) override;
@@ -55,6 +61,7 @@ class FrmRotamund : public platform::Form {
 
  private:
   app::Program& program_;
+  std::string saveRefusal_;
 };
 
 const platform::FormSpec& FrmRotamundLayout();

@@ -105,6 +105,13 @@ void FrmRotamund::cmdSave_Click() {
   if (rotation.Count() == 0) return;
   const std::string path = CycleFilePath(program_.HLPath, program_.ModDir);
   platform::MessageBoxes& messages = program_.services().messages;
+  if (!saveRefusal_.empty()) {
+    messages.Show(window(),
+                  "The map cycle was not saved to " + platform::Quoted(path) + ".\n\n" +
+                      saveRefusal_ + "\n\nThe file was left as it was.",
+                  std::nullopt, platform::MessageStyle::kCritical);
+    return;
+  }
   const platform::Status saved =
       platform::WriteFileAtomic(path, cycle::FormatCycle(rotation.Texts()));
   if (!saved.ok()) {

@@ -112,6 +112,15 @@ void ListBox::Remove(int index) { SendMessageA(list_, LB_DELETESTRING, index, 0)
 
 void ListBox::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
 
+std::vector<size_t> ListBox::EntriesNotHeldWhole(const std::vector<std::string>& texts) const {
+  std::vector<size_t> positions;
+  const size_t count = static_cast<size_t>(std::max(0, Count()));
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i >= count || Text(static_cast<int>(i)) != texts[i]) positions.push_back(i);
+  }
+  return positions;
+}
+
 void ListBox::Refill(std::vector<std::string> texts, const std::vector<bool>* selected) {
   RedrawSuspended quiet(list_);
   Clear();

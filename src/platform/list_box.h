@@ -38,6 +38,11 @@ class ListBox {
   // order of `texts` (only meaningful for unsorted lists).
   void Refill(std::vector<std::string> texts, const std::vector<bool>* selected = nullptr);
 
+  // The positions whose entry does not read back as `texts` holds it at the same position,
+  // for an unsorted list just filled with `texts`: a list control may keep less of an entry than
+  // it was given.
+  std::vector<size_t> EntriesNotHeldWhole(const std::vector<std::string>& texts) const;
+
  private:
   bool IsSorted() const;
   bool IsMultipleSelection() const;

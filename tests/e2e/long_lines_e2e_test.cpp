@@ -62,7 +62,10 @@ TEST_P(LongLinesE2E, OpenMoveReorderShuffleAndSaveKeepEveryByte) {
       << "the saved file differs from the shuffled rotation";
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, LongLinesE2E, ::testing::Values(600, 5000, 1000000),
+// Past 2^20 characters and at 4 MiB, the lengths at which a list entry read by another program
+// used to end the program under Wine 10.
+INSTANTIATE_TEST_SUITE_P(Characters, LongLinesE2E,
+                         ::testing::Values(600, 5000, 1000000, 1048580, 4194304),
                          [](const auto& info) { return std::to_string(info.param); });
 
 }  // namespace

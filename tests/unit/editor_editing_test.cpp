@@ -117,6 +117,17 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   EXPECT_EQ(messages_.shown.size(), 5u);  // one a save: no "Map Saved" after a failure
   lock.reset();
   EXPECT_EQ(FileBytes(locked), old);
+
+  // A line the list did not hold whole is found, and saving is then refused.
+  auto changed = rotation;
+  changed[2] = "de_nuke";
+  changed.push_back("cs_747");
+  EXPECT_EQ(editor().lstMap().EntriesNotHeldWhole(changed), (std::vector<size_t>{2, 5}));
+  program_.ModDir = "cstrike";
+  editor().RefuseSaving("line 3 was cut");
+  editor().cmdSave_Click();
+  EXPECT_NE(messages_.shown.back().text.find("line 3 was cut"), std::string::npos);
+  EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
 }
 
 class EditorLeavingTest : public EditorTest, public testing::WithParamInterface<bool> {};
