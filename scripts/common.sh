@@ -69,6 +69,22 @@ ensure_wine_packages() {
     TEST_BUILD_DIR="$BUILD64_DIR"
   fi
   PREFIX="$TEST_BUILD_DIR/wineprefix"
+  choose_wine_loader
+}
+
+# Debian's `wine` starts Wine's 32-bit loader whenever Wine's 32-bit part is installed, which
+# fails where the kernel runs no 32-bit programs: there the 64-bit loader is started directly.
+# The scripts' `wine` and wine-run.sh start $WINE.
+choose_wine_loader() {
+  WINE=$(command -v wine || echo wine)
+  if ! runs_32bit_programs && [ -x /usr/lib/wine/wine64 ]; then
+    WINE=/usr/lib/wine/wine64
+    export WINELOADER="$WINE"  # the loader Wine starts its own programs with
+  fi
+  export WINE
+}
+wine() {
+  "${WINE:-$(command -v wine)}" "$@"
 }
 
 configure_and_build() {  # configure_and_build BUILD_FOLDER ARCH
@@ -119,7 +135,7 @@ prepare_prefix() {
   wine_env
   if [ ! -f "$PREFIX/system.reg" ]; then
     echo "Creating Wine prefix $PREFIX"
-    wineboot -i >/dev/null 2>&1
+    wine wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
   # Windows live in Wine's virtual desktop, which draws their frames and

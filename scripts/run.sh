@@ -26,7 +26,7 @@ mkdir -p "$shots"
 wine "$TEST_BUILD_DIR/launcher.exe" &
 launcher=$!
 status=0
-wine "$TEST_BUILD_DIR/screenshot.exe" "$(winepath -w "$shots")" || status=$?
+wine "$TEST_BUILD_DIR/screenshot.exe" "$(wine winepath -w "$shots")" || status=$?
 wait "$launcher" || true
 echo "No display: screenshots of the windows are in $shots"
 ls "$shots"
