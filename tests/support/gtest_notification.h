@@ -1,6 +1,7 @@
 // GoogleTest's Notification, for compilers whose C++ library has no std::mutex or
-// std::condition_variable (MinGW-w64's win32 threading model, which the program is built with
-// because the posix one needs Windows Vista). GoogleTest uses it only to start its own threads.
+// std::condition_variable (GCC 12's MinGW-w64 win32 threading model, which the program is built
+// with there because that posix one needs Windows Vista). GoogleTest uses it only to start its
+// own threads.
 #pragma once
 
 #include <windows.h>
