@@ -258,7 +258,8 @@ def candidates(path, text):
         occurrence[key] = occurrence.get(key, -1) + 1
         mutated = text[:start] + replacement + text[end:]
         last_line = line_of(max(end - 1, start))
-        changed_lines = mutated[line_starts[line]:].split("\n")[:last_line - line + 1]
+        line_end = mutated.find("\n", start + len(replacement))
+        changed_lines = mutated[line_starts[line]:line_end if line_end >= 0 else None].split("\n")
         result.append({
             "path": path,
             "line": line + 1,

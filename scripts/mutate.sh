@@ -49,8 +49,7 @@ done
 REPO=$ROOT
 WORK="$REPO/build/mutate"
 mkdir -p "$WORK/logs"
-plan="$WORK/plan.jsonl"
-python3 "$REPO/scripts/mutants.py" plan "$REPO" "$seed" "$sample" "$files" "$ids" >"$plan"
+choose() { python3 "$REPO/scripts/mutants.py" plan "$REPO" "$seed" "$sample" "$files" "$ids"; }
 
 # field NAME < JSON line: one field of a mutant.
 field() { python3 -c 'import json, sys; print(json.loads(sys.stdin.read())[sys.argv[1]])' "$1"; }
@@ -60,9 +59,11 @@ print("%s %s:%d [%s] %s  =>  %s" % (m["id"], m["path"], m["line"], m["op"], m["o
 }
 
 if ((list)); then
-  while IFS= read -r mutant; do describe <<<"$mutant"; done <"$plan"
+  choose | while IFS= read -r mutant; do describe <<<"$mutant"; done
   exit
 fi
+plan="$WORK/plan.jsonl"
+choose >"$plan"
 
 # The private copy: the working tree's files (committed or not), copied where they differ, so
 # that the copy's build stays incremental.
