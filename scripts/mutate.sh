@@ -86,14 +86,17 @@ mkdir -p "$COPY"
 )
 ROOT=$COPY
 BUILD_DIR="$COPY/build/mingw"
-PREFIX="$BUILD_DIR/wineprefix"
+BUILD64_DIR="$COPY/build/mingw64"
 # Mutants compile with warnings kept as warnings: a warning the mutant causes is no test failing.
 printf '#!/bin/sh\nexec "$@" -Wno-error\n' >"$WORK/no-werror"
 chmod +x "$WORK/no-werror"
 export CMAKE_CXX_COMPILER_LAUNCHER="$WORK/no-werror"
-if [ -f "$BUILD_DIR/CMakeCache.txt" ]; then
-  cmake -S "$COPY" -B "$BUILD_DIR" -DCMAKE_CXX_COMPILER_LAUNCHER="$WORK/no-werror" >/dev/null
-fi
+for dir in "$BUILD_DIR" "$BUILD64_DIR"; do
+  if [ -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$COPY" -B "$dir" -DCMAKE_CXX_COMPILER_LAUNCHER="$WORK/no-werror" >/dev/null
+  fi
+done
+# Builds the copy and sets TEST_BUILD_DIR, the build the Wine runs use, and its PREFIX.
 setup_for_wine_runs >"$WORK/logs/setup.log" 2>&1 || { cat "$WORK/logs/setup.log" >&2; exit 1; }
 set_windows_version win10
 # A program that crashes ends at once instead of waiting in Wine's debugger until it times out.
@@ -115,11 +118,11 @@ TEST_GROUPS=("-E $NOT_RUN")
 run_tests() {
   local log=$1 deadline=$((SECONDS + $2)) group rc
   for group in "${TEST_GROUPS[@]}"; do
-    rm -f "$BUILD_DIR/Testing/Temporary/CTestCostData.txt"
+    rm -f "$TEST_BUILD_DIR/Testing/Temporary/CTestCostData.txt"
     rc=0
     # shellcheck disable=SC2086
     timeout -k 10 $((deadline > SECONDS ? deadline - SECONDS : 1)) \
-      ctest --test-dir "$BUILD_DIR" --output-on-failure --stop-on-failure --timeout 60 \
+      ctest --test-dir "$TEST_BUILD_DIR" --output-on-failure --stop-on-failure --timeout 60 \
       $group >>"$log" 2>&1 || rc=$?
     if ((rc == 124 || rc == 137)) || grep -q '\*\*\*Timeout' "$log"; then return 124; fi
     ((rc == 0)) || return 1
@@ -177,7 +180,7 @@ while IFS= read -r mutant <&3; do
   current=$path
   python3 "$REPO/scripts/mutants.py" apply "$COPY" "$mutant"
   started=$SECONDS
-  if ! cmake --build "$BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >>"$log" 2>&1; then
+  if ! cmake --build "$TEST_BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >>"$log" 2>&1; then
     outcome="not built"
     unbuilt=$((unbuilt + 1))
   else
@@ -196,7 +199,7 @@ while IFS= read -r mutant <&3; do
 done 3<"$plan"
 
 # The copy's build back to the unchanged tree, so the next run starts from it.
-cmake --build "$BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >"$WORK/logs/rebuild.log" 2>&1 || true
+cmake --build "$TEST_BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >"$WORK/logs/rebuild.log" 2>&1 || true
 
 echo "Run: $((SECONDS - run_start)) s for $n mutants; killed by timeout: $timeouts"
 echo "Surviving mutants (id file:line [operator] original => mutated):"
