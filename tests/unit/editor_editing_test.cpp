@@ -1,9 +1,7 @@
 // The editor's handlers, run in-process on the real window.
 #include <gtest/gtest.h>
 
-#include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
-#include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "support/registry.h"
@@ -25,7 +23,6 @@ std::string Marked(platform::ListBox list) {
 class EditorTest : public testing_support::ProgramTest {
  protected:
   EditorTest() { program_.HLPath = halfLife_.path(); }
-  F& editor() { return program_.frmRotamund(); }
 
   // Both lists as "lstBSP|lstMap": a letter an entry, "*" after a selected
   // one. The captions go stale to show whether a handler rewrites them.
@@ -124,13 +121,13 @@ class EditorLeavingTest : public EditorTest, public testing::WithParamInterface<
 // Close (true) or the close box, from an editor holding unsaved edits.
 TEST_P(EditorLeavingTest, ShowsTheChooserAsItWasAndDropsTheEdits) {
   ASSERT_TRUE(tools::RegisterInstallPath(halfLife_.path()));
-  platform::ListBox mods = program_.frmMODS().lstModList();
+  platform::ListBox mods = chooser().lstModList();
   mods.Refill({"c", "v"});
   mods.SetSelected(1, true);
   Fill("a*|bc");
   GetParam() ? editor().cmdClose_Click() : (void)SendMessageA(editor().window(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(program_.IsLoaded(F::kId));
-  EXPECT_TRUE(program_.frmMODS().IsVisible());
+  EXPECT_TRUE(chooser().IsVisible());
   EXPECT_EQ(Marked(mods), "cv*");
   EXPECT_EQ(Now(), "|");  // a new editor starts empty
 }

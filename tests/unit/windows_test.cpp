@@ -8,10 +8,8 @@
 
 #include "app/about.h"
 #include "app/launcher.h"
-#include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
 #include "layout_check.h"
-#include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/registry.h"
 
@@ -25,7 +23,6 @@ using R = cycle_editor::FrmRotamund;
 class WindowsTest : public ProgramTest {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::RegisterInstallPath("C:\\windows")); }  // any folder
-  R& editor() { return program_.frmRotamund(); }                                     // loads it
   LONG StyleOf(int id) { return GetWindowLongA(editor().control(id), GWL_STYLE); }
 };
 
@@ -39,12 +36,12 @@ TEST_F(WindowsTest, LayoutsAreTheTablesInTwipsOver15AndTheEditorsFrameIsFixedAnd
       {L::kBob, 1080, 240, 855, 495},   {L::kActivate, 120, 2400, 3135, 495},
       {L::kWeb, 120, 2040, 3135, 375},  {L::kImage1, 4200, 120, 2895, 2610}};
   ExpectLayout(program_.launcher().window(), 487, 194, launcher);
-  const TwipsBox chooser[] = {{F::kCmdEdit, 4320, 3720, 1215, 495},
-                              {F::kCmdClose, 4320, 4560, 1215, 375},
-                              {F::kLstModList, 240, 360, 3255, 5160},
-                              {F::kImage1, 4440, 2400, 960, 960},
-                              {F::kLabel1, 360, 120, 3015, 255}};
-  ExpectLayout(program_.frmMODS().window(), 407, 377, chooser);
+  const TwipsBox mods[] = {{F::kCmdEdit, 4320, 3720, 1215, 495},
+                           {F::kCmdClose, 4320, 4560, 1215, 375},
+                           {F::kLstModList, 240, 360, 3255, 5160},
+                           {F::kImage1, 4440, 2400, 960, 960},
+                           {F::kLabel1, 360, 120, 3015, 255}};
+  ExpectLayout(chooser().window(), 407, 377, mods);
   HWND form = editor().window();
   EXPECT_FALSE(GetWindowLongA(form, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_NE(GetWindow(form, GW_OWNER), nullptr) << "owned: no taskbar button";
@@ -62,7 +59,7 @@ TEST_F(WindowsTest, LayoutsAreTheTablesInTwipsOver15AndTheEditorsFrameIsFixedAnd
 }
 
 TEST_F(WindowsTest, PicturesShowTheSharedAboutTextPlainAndUntitled) {
-  program_.frmMODS().Image1_Click();
+  chooser().Image1_Click();
   editor().Image1_Click();
   ASSERT_EQ(messages_.shown.size(), 2u);
   for (const auto& [text, title, style] : messages_.shown) {
