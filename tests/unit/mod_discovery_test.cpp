@@ -1,5 +1,5 @@
 // Which names below the install folder the mod chooser offers (the pruning of dotted, hidden and
-// extensionless names is shown end to end: chooser_e2e_test.cpp).
+// extensionless names is shown end to end: launcher_e2e_test.cpp).
 #include "mod_chooser/mod_discovery.h"
 
 #include <gtest/gtest.h>
