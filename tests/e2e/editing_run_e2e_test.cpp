@@ -15,11 +15,11 @@ using namespace tools;
 using R = cycle_editor::FrmRotamund;
 using Names = std::vector<std::string>;
 
-TEST(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
-  ResetDemoGame();
-  HWND main = nullptr, chooser = nullptr;
-  Driver app = StartLauncher(main);
-  HWND editor = OpenEditor(app, main, "valve", &chooser);
+class EditingRunE2E : public LauncherE2ETest {};
+
+TEST_F(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
+  Driver& app = *app_;
+  HWND chooser = nullptr, editor = OpenEditor(app, main_, "valve", &chooser);
   ASSERT_NE(editor, nullptr);
   HWND maps = GetDlgItem(editor, R::kLstBSP), rotation = GetDlgItem(editor, R::kLstMap);
   EXPECT_EQ(ListItems(rotation), (Names{"crossfire", "datacore", "stalkyard"}));
@@ -29,15 +29,11 @@ TEST(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
   EXPECT_EQ(WindowText(GetDlgItem(editor, R::kLabel2)), "Map Cycle File (3 maps)");
 
   // Focus starts in the map list and Tab follows the tab order; Esc is nobody's key.
+  ExpectTabCycle(editor, {R::kLstBSP, R::kLstMap, R::kCmdMove, R::kCmdRemove, R::kCmdUP,
+                          R::kCmdDown, R::kCmdRandom, R::kCmdSave, R::kCmdClose, R::kLstBSP});
   auto focusOn = [&](int id) {
     return WaitUntil([&] { return FocusedControl(editor) == GetDlgItem(editor, id); });
   };
-  SetForegroundWindow(editor);
-  for (int id : {R::kLstBSP, R::kLstMap, R::kCmdMove, R::kCmdRemove, R::kCmdUP, R::kCmdDown,
-                 R::kCmdRandom, R::kCmdSave, R::kCmdClose, R::kLstBSP}) {
-    ASSERT_TRUE(focusOn(id)) << "expected the focus on " << id;
-    PressKey(VK_TAB);
-  }
   PressKey(VK_ESCAPE);
   ASSERT_TRUE(Driver::WaitIdle(editor));
   EXPECT_TRUE(IsWindowVisible(editor) && focusOn(R::kLstMap));
@@ -78,15 +74,17 @@ TEST(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
   for (const std::string& line : shuffled) lines += line + "\r\n";
   EXPECT_EQ(FileBytes("C:\\SIERRA\\Half-Life\\valve\\mapcycle.txt"), lines);
 
-  // The chooser comes back as it was; its Exit leads back to the main window.
+  // The chooser comes back as it was; its Exit leads back to the main window, whose close box
+  // ends the program.
   PressKey('C', true);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(chooser) && !IsWindowVisible(editor); }));
   HWND mods = FindList(chooser, 0);
   EXPECT_EQ(SelectedIndexes(mods), (std::vector<int>{IndexOf(mods, "valve")}));
   Press(FindChild(chooser, "E&xit"));
-  EXPECT_NE(app.WaitForWindow(kLauncherTitle), nullptr);
+  ASSERT_NE(main_ = app.WaitForWindow(kLauncherTitle), nullptr);
   EXPECT_TRUE(app.WaitForWindowGone(kRotamundTitle));
-  EXPECT_TRUE(app.IsRunning());
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.WaitForExit());
 }
 
 }  // namespace

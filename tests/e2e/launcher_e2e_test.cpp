@@ -1,69 +1,91 @@
-// The main window driven from outside: keyboard, close box, profile switching.
+// The main window and the mod chooser driven from outside: keys, Map Cycle, the game launch
+// (profile switches: fault_e2e_test.cpp; the editor: editing_run_e2e_test.cpp).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "app/launcher.h"
 #include "launcher_app.h"
-#include "support/demo_game.h"
-#include "temp_folder.h"
+#include "mod_chooser/frm_mods.h"
+#include "support/file_tree.h"
+#include "support/registry.h"
 
 namespace {
 
 using namespace testing_support;
-using tools::Driver;
+using L = app::Launcher;
 
-class LauncherE2E : public ::testing::Test {
+const std::string kHalfLife = "C:\\SIERRA\\Half-Life";
+
+class LauncherE2E : public LauncherE2ETest {
  protected:
-  void SetUp() override {
-    ResetDemoGame();
-    app_.emplace(StartLauncher(main_));
-    ASSERT_NE(main_, nullptr);
-    SetForegroundWindow(main_);
+  void Press(HWND window, const char* caption) { tools::Press(tools::FindChild(window, caption)); }
+  void ExitAndReopen(HWND chooser) {
+    Press(chooser, "E&xit");
+    ASSERT_NE(main_ = app_->WaitForWindow(kLauncherTitle), nullptr);
+    Press(main_, "Map Cycle");
   }
-  HWND main_ = nullptr;
-  std::optional<Driver> app_;
+  HWND Chooser() { return app_->WaitForWindow(kRotamundTitle); }
+  std::vector<std::string> Mods(HWND w) { return tools::ListItems(tools::FindList(w, 0)); }
 };
 
-TEST_F(LauncherE2E, FocusStartsOnBobabotAndTabFollowsTheTabIndexes) {
-  for (const char* expected :
-       {"Bobabot", "Android", "NNBot", "Realbot", "Redubot", "Swat Bot", "Resort Counter-Strike",
-        "Launch Counter-Strike", "Rambot", "Map Cycle", "E&xit", "Bobabot"}) {
-    ASSERT_TRUE(tools::WaitUntil([&] {
-      return tools::WindowText(tools::FocusedControl(main_)) == expected;
-    })) << "expected focus on "
-        << expected;
-    tools::PressKey(VK_TAB);
-  }
-}
-
-TEST_F(LauncherE2E, EscDoesNothingAndAltXEnds) {
+TEST_F(LauncherE2E, FocusStartsOnBobabotTabFollowsTheTabIndexesEscDoesNothingAndAltXEnds) {
+  ExpectTabCycle(main_, {L::kBob, L::kAnd, L::kNnb, L::kRea, L::kRed, L::kSwa, L::kRes, L::kCstrike,
+                         L::kRam, L::kCycle, L::kExit, L::kBob});
   tools::PressKey(VK_ESCAPE);
-  Driver::WaitIdle(main_);
+  tools::Driver::WaitIdle(main_);
   EXPECT_TRUE(app_->IsRunning());
   tools::PressKey('X', true);
   EXPECT_TRUE(app_->WaitForExit());
 }
 
-TEST_F(LauncherE2E, CloseBoxEndsTheProgram) {
-  PostMessageA(main_, WM_CLOSE, 0, 0);
+TEST_F(LauncherE2E, MapCycleListsTheModsWithARotationAndEachReturnReadsTheInstallPathAgain) {
+  for (const char* f : {"op4\\MAPCYCLE.TXT", "tfc.x\\mapcycle.txt", "rc\\mapcycle.txt", "readme"})
+    ASSERT_TRUE(tools::WriteTextFile(kHalfLife + "\\" + f, "de_dust\r\n"));
+  SetFileAttributesA((kHalfLife + "\\rc\\mapcycle.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  Press(main_, "Map Cycle");
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(app_->WaitForWindowGone(kLauncherTitle));
+  EXPECT_EQ(Mods(chooser), (std::vector<std::string>{"cstrike", "op4", "valve"}));
+
+  // Focus starts in the list; Tab goes to Exit, then Edit; Esc does nothing.
+  using F = mod_chooser::FrmMods;
+  ExpectTabCycle(chooser, {F::kLstModList, F::kCmdClose, F::kCmdEdit, F::kLstModList});
+  tools::PressKey(VK_ESCAPE);
+  tools::Driver::WaitIdle(chooser);
+  EXPECT_TRUE(IsWindowVisible(chooser));
+
+  // Each return to the main window reads the install path again: missing, then empty.
+  tools::UnregisterInstallPath();
+  ExitAndReopen(chooser);
+  EXPECT_EQ(AnswerBox("Cannot Continue"), "No files present in: No Name\\*.");
+  ASSERT_NE(chooser = Chooser(), nullptr);
+  EXPECT_TRUE(Mods(chooser).empty());
+  ASSERT_TRUE(tools::RegisterInstallPath(""));
+  ExitAndReopen(chooser);
+  EXPECT_EQ(AnswerBox("Cannot Start"), "Half Life is not installed on this machine");
   EXPECT_TRUE(app_->WaitForExit());
 }
 
-TEST_F(LauncherE2E, ProfileButtonShowsItsMessageThenSwapsTheFiles) {
-  const std::string game = "C:\\SIERRA\\Half-Life\\cstrike\\";
-  tools::Press(tools::FindChild(main_, "NNBot"));
-  auto box = app_->WaitForMessageBox();
-  ASSERT_TRUE(box);
-  EXPECT_EQ(
-      (std::tuple{box->title, box->text, box->hasIcon}),
-      (std::tuple{"MsgBox Demonstration",
-                  "Launch CS, choose a NNBot level & bots will automatically be added", true}));
-  // Nothing is swapped while the message is up.
-  EXPECT_EQ(FileBytes(game + "liblist.gam"), tools::DemoFileContent("liblist_old.gam"));
-  ASSERT_TRUE(app_->Dismiss(*box));
-  ASSERT_TRUE(Driver::WaitIdle(main_));
-  EXPECT_EQ(FileBytes(game + "liblist.gam"), tools::DemoFileContent("liblist.gam.nnb"));
-  EXPECT_EQ(FileBytes(game + "maps\\cs_docks.wpt"), tools::DemoFileContent("cs_docks.wpt"));
-  EXPECT_TRUE(app_->IsRunning());
+// First without the game folder (the program stays open, as the rest shows); then after a profile
+// switch, which leaves the program in the Counter-Strike folder beside a second hl.exe.
+TEST_F(LauncherE2E, LaunchReportsAMissingGameFolderThenStartsTheGameFromItsFolderAndEnds) {
+  tools::RemoveTree(kHalfLife);
+  Press(main_, "Launch Counter-Strike");
+  EXPECT_PRED_FORMAT2(testing::IsSubstring, "c:\\SIERRA\\Half-Life", AnswerBox());
+
+  ResetDemoGame();
+  const std::string game = LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
+  for (const char* copy : {"\\hl.exe", "\\cstrike\\hl.exe"})
+    ASSERT_TRUE(CopyFileA(game.c_str(), (kHalfLife + copy).c_str(), FALSE));
+  Press(main_, "Android");
+  AnswerBox();  // shown before the switch, which has run once the launch is taken
+  Press(main_, "Launch Counter-Strike");
+  EXPECT_TRUE(app_->WaitForExit());
+  std::string record;
+  ASSERT_TRUE(
+      tools::WaitUntil([&] { return tools::ReadTextFile(kHalfLife + "\\launched.txt", record); }));
+  EXPECT_STRCASEEQ(record.c_str(), "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
 }
 
 }  // namespace

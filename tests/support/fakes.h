@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/program.h"
+#include "cycle_editor/frm_rotamund.h"
+#include "mod_chooser/frm_mods.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 
@@ -46,9 +48,12 @@ class ScriptedRandom : public platform::RandomSource {
   int seedings = 0;
 };
 
-// The program in-process, with both stand-ins.
+// The program in-process, with both stand-ins; its windows are loaded on first use.
 class ProgramTest : public ::testing::Test {
  protected:
+  mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
+  cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
+
   RecordingMessageBoxes messages_;
   ScriptedRandom random_;
   app::Program program_{{messages_, random_}};

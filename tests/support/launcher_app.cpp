@@ -62,4 +62,26 @@ int IndexOf(HWND list, const std::string& text) {
   return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
+void ExpectTabCycle(HWND window, std::initializer_list<int> ids) {
+  SetForegroundWindow(window);
+  for (int id : ids) {
+    ASSERT_TRUE(tools::WaitUntil([&] { return GetDlgCtrlID(tools::FocusedControl(window)) == id; }))
+        << "expected the focus on " << id;
+    tools::PressKey(VK_TAB);
+  }
+}
+
+void LauncherE2ETest::SetUp() {
+  ResetDemoGame();
+  app_.emplace(StartLauncher(main_));
+  ASSERT_NE(main_, nullptr);
+}
+
+std::string LauncherE2ETest::AnswerBox(const char* title) {
+  auto box = app_->WaitForMessageBox();
+  EXPECT_TRUE(box && box->hasIcon && (!title || box->title == title) && app_->Dismiss(*box))
+      << (box ? box->title : "no box");
+  return box ? box->text : "";
+}
+
 }  // namespace testing_support

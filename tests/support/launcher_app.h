@@ -1,6 +1,10 @@
 // Starting the built launcher.exe on the demo game for end-to-end tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "support/driver.h"
@@ -28,7 +32,22 @@ bool Click(HWND button);
 // The index of `text` in `list`, or -1.
 int IndexOf(HWND list, const std::string& text);
 
+// Brings `window` to the front: the focus starts on the first of `ids` and each Tab moves it to
+// the next.
+void ExpectTabCycle(HWND window, std::initializer_list<int> ids);
+
 inline constexpr char kLauncherTitle[] = "Orlwin Bot Launcher";
 inline constexpr char kRotamundTitle[] = "Half-Life Rotamund - v2.0";
+
+// A fresh demo game and launcher.exe started on it, its main window in front.
+class LauncherE2ETest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  // Answers the next message box, which must show an icon (and `title`, when given); its text.
+  std::string AnswerBox(const char* title = nullptr);
+
+  HWND main_ = nullptr;
+  std::optional<tools::Driver> app_;
+};
 
 }  // namespace testing_support

@@ -1,9 +1,7 @@
 // The editor's handlers, run in-process on the real window.
 #include <gtest/gtest.h>
 
-#include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
-#include "mod_chooser/frm_mods.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "support/registry.h"
@@ -14,7 +12,6 @@ namespace {
 using F = cycle_editor::FrmRotamund;
 using platform::MessageStyle;
 using testing_support::FileBytes;
-using testing_support::HoldOpen;
 
 std::string Marked(platform::ListBox list) {
   std::string marked;
@@ -25,7 +22,6 @@ std::string Marked(platform::ListBox list) {
 class EditorTest : public testing_support::ProgramTest {
  protected:
   EditorTest() { program_.HLPath = halfLife_.path(); }
-  F& editor() { return program_.frmRotamund(); }
 
   // Both lists as "lstBSP|lstMap": a letter an entry, "*" after a selected
   // one. The captions go stale to show whether a handler rewrites them.
@@ -88,14 +84,13 @@ TEST_F(EditorTest, MoveRemoveUpDownAndRandomize) {
   }
 }
 
-// Empty: not saved. Twice: the same bytes. A vanished folder, a folder in the
-// file's place, a file held open without sharing: reported, nothing lost.
+// Empty: not saved. Twice: the same bytes. A vanished folder, a folder in the file's place:
+// reported, nothing lost (a file held open, and "Map Saved": fault_e2e_test.cpp and
+// editing_run_e2e_test.cpp).
 TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   const std::string saved = halfLife_ / "cstrike\\mapcycle.txt", old(60, '#');
-  const std::string locked = halfLife_ / "locked\\mapcycle.txt";
-  for (const std::string& path : {saved, locked}) ASSERT_TRUE(tools::WriteTextFile(path, old));
+  ASSERT_TRUE(tools::WriteTextFile(saved, old));
   ASSERT_TRUE(tools::MakeFolders(halfLife_ / "folder\\mapcycle.txt"));
-  platform::UniqueHandle lock = HoldOpen(locked);
   program_.ModDir = "cstrike";
   editor().cmdSave_Click();
   EXPECT_EQ(FileBytes(saved), old);
@@ -104,9 +99,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   editor().lstMap().Refill(rotation);
   for (int save = 0; save < 2; ++save) editor().cmdSave_Click();
   EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
-  const auto& [text, title, style] = messages_.shown.at(1);
-  EXPECT_EQ(std::tie(text, title, style), std::tuple("Map Saved", "Saved", MessageStyle::kPlain));
-  for (std::string modDir : {"vanished", "folder", "locked"}) {
+  for (std::string modDir : {"vanished", "folder"}) {
     program_.ModDir = modDir;
     editor().cmdSave_Click();
     const auto& [text, title, style] = messages_.shown.back();
@@ -114,9 +107,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
     EXPECT_NE(text.find(halfLife_ / modDir + "\\mapcycle.txt"), std::string::npos) << text;
     EXPECT_EQ(editor().lstMap().Texts(), rotation);
   }
-  EXPECT_EQ(messages_.shown.size(), 5u);  // one a save: no "Map Saved" after a failure
-  lock.reset();
-  EXPECT_EQ(FileBytes(locked), old);
+  EXPECT_EQ(messages_.shown.size(), 4u);  // one a save: no "Map Saved" after a failure
 
   // A line the list did not hold whole is found, and saving is then refused.
   auto changed = rotation;
@@ -135,13 +126,13 @@ class EditorLeavingTest : public EditorTest, public testing::WithParamInterface<
 // Close (true) or the close box, from an editor holding unsaved edits.
 TEST_P(EditorLeavingTest, ShowsTheChooserAsItWasAndDropsTheEdits) {
   ASSERT_TRUE(tools::RegisterInstallPath(halfLife_.path()));
-  platform::ListBox mods = program_.frmMODS().lstModList();
+  platform::ListBox mods = chooser().lstModList();
   mods.Refill({"c", "v"});
   mods.SetSelected(1, true);
   Fill("a*|bc");
   GetParam() ? editor().cmdClose_Click() : (void)SendMessageA(editor().window(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(program_.IsLoaded(F::kId));
-  EXPECT_TRUE(program_.frmMODS().IsVisible());
+  EXPECT_TRUE(chooser().IsVisible());
   EXPECT_EQ(Marked(mods), "cv*");
   EXPECT_EQ(Now(), "|");  // a new editor starts empty
 }

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "cycle_editor/frm_rotamund.h"
 #include "fakes.h"
-#include "mod_chooser/frm_mods.h"
 #include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -28,8 +26,6 @@ class HostileInput : public testing_support::ProgramTest {
     ASSERT_TRUE(tools::MakeFolders(kHalfLife));
   }
   void TearDown() override { tools::RemoveTree(kHalfLife); }
-  mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
-  R& editor() { return program_.frmRotamund(); }
 };
 
 struct CycleCase {
