@@ -76,7 +76,7 @@ ensure_wine_packages() {
 # fails where the kernel runs no 32-bit programs: there the 64-bit loader is started directly.
 # The scripts' `wine` and wine-run.sh start $WINE.
 choose_wine_loader() {
-  WINE=$(command -v wine || echo wine)
+  WINE=$(type -P wine || echo /usr/bin/wine)
   if ! runs_32bit_programs && [ -x /usr/lib/wine/wine64 ]; then
     WINE=/usr/lib/wine/wine64
     export WINELOADER="$WINE"  # the loader Wine starts its own programs with
@@ -84,7 +84,7 @@ choose_wine_loader() {
   export WINE
 }
 wine() {
-  "${WINE:-$(command -v wine)}" "$@"
+  "${WINE:-$(type -P wine)}" "$@"
 }
 
 configure_and_build() {  # configure_and_build BUILD_FOLDER ARCH
