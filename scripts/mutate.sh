@@ -23,10 +23,12 @@
 # seed still picks the same mutant where its line is unchanged.
 #
 # The tests must pass on the unchanged tree first. Each mutant is written into a private copy of
-# the tree (build/mutate/tree, whose build folder is kept between mutants and runs); launcher,
-# unit_tests and e2e_tests are rebuilt and the tests run under Wine (Windows 10) until the first
-# failure: in the order they are defined (in-process unit tests, end-to-end tests, injected
-# faults), those that took 10 s or more in the clean run last; not the import and package checks.
+# the tree (build/mutate/tree, whose build folders are kept between mutants and runs). Where the
+# mutated file is part of the window-free logic, its native build's unit tests run first, then
+# each fuzz target over a fixed 30,000 inputs grown from its seeds. Then launcher, unit_tests and
+# e2e_tests are rebuilt and the tests run under Wine (Windows 10) until the first failure: in the
+# order they are defined (in-process unit tests, end-to-end tests, injected faults), those that
+# took 10 s or more in the clean run last; not the import and package checks.
 # A mutant that does not build is "not built" and not counted; one whose tests run out of time
 # is killed. Prints a line per mutant, the survivors, and last:
 #   mutants: N killed, N survived, N not built, score P %
@@ -105,6 +107,26 @@ for view in Software Software\\Wow6432Node; do
     /d no-debugger /f >/dev/null 2>&1 || true
 done
 
+# The window-free logic's own build: its unit tests and fuzz targets run first for a mutant of
+# a file it compiles.
+NATIVE_DIR="$COPY/build/native"
+build_native >>"$WORK/logs/setup.log" 2>&1 || { cat "$WORK/logs/setup.log" >&2; exit 1; }
+FUZZ_TARGETS=(cycle_codec rotation_edits shuffle)
+
+# run_native LOG: the native unit tests, then each fuzz target for a fixed number of inputs from
+# a fresh copy of its seeds (the same inputs every time); 0 when all pass.
+run_native() {
+  local log=$1 target corpus
+  ctest --test-dir "$NATIVE_DIR" --output-on-failure --stop-on-failure --timeout 60 >>"$log" 2>&1 ||
+    return 1
+  for target in "${FUZZ_TARGETS[@]}"; do
+    corpus="$WORK/fuzz-corpus"
+    rm -rf "$corpus" && mkdir -p "$corpus" && cp "$COPY/fuzz/seeds/$target"/* "$corpus/"
+    (cd "$WORK" && "$NATIVE_DIR/fuzz/${target}_fuzz" -runs=30000 -seed=1 -max_len=4096 \
+      "$corpus" >>"$log" 2>&1) || return 1
+  done
+}
+
 TARGETS=(launcher unit_tests e2e_tests)
 # The import and package checks test the release, not the code.
 NOT_RUN='^Imports\.|^Package\.'
@@ -145,7 +167,7 @@ reset_wine() {
 
 echo "Clean run of the tests on the unchanged tree"
 start=$SECONDS
-if ! run_tests "$WORK/logs/clean.log" 3600; then
+if ! run_native "$WORK/logs/clean.log" || ! run_tests "$WORK/logs/clean.log" 3600; then
   echo "The tests fail without any mutant (see $WORK/logs/clean.log)" >&2
   exit 1
 fi
@@ -180,12 +202,21 @@ while IFS= read -r mutant <&3; do
   current=$path
   python3 "$REPO/scripts/mutants.py" apply "$COPY" "$mutant"
   started=$SECONDS
-  if ! cmake --build "$TEST_BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >>"$log" 2>&1; then
+  native_built=0
+  if cmake --build "$NATIVE_DIR" -j "$(nproc)" >>"$log" 2>&1; then
+    # A mutant of a file the native build does not compile leaves it with nothing to do.
+    tail -n 1 "$log" | grep -q 'no work to do' || native_built=1
+  else
+    native_built=-1
+  fi
+  if ((native_built < 0)) ||
+    ! cmake --build "$TEST_BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >>"$log" 2>&1; then
     outcome="not built"
     unbuilt=$((unbuilt + 1))
   else
     rc=0
-    run_tests "$log" "$limit" || rc=$?
+    if ((native_built)); then run_native "$log" || rc=1; fi
+    ((rc)) || run_tests "$log" "$limit" || rc=$?
     case $rc in
       0) outcome="survived"; survived=$((survived + 1)); survivors+=("$(describe <<<"$mutant")") ;;
       124) outcome="killed (timeout)"; killed=$((killed + 1)); timeouts=$((timeouts + 1)) ;;
@@ -200,6 +231,7 @@ done 3<"$plan"
 
 # The copy's build back to the unchanged tree, so the next run starts from it.
 cmake --build "$TEST_BUILD_DIR" -j "$(nproc)" --target "${TARGETS[@]}" >"$WORK/logs/rebuild.log" 2>&1 || true
+cmake --build "$NATIVE_DIR" -j "$(nproc)" >>"$WORK/logs/rebuild.log" 2>&1 || true
 
 echo "Run: $((SECONDS - run_start)) s for $n mutants; killed by timeout: $timeouts"
 echo "Surviving mutants (id file:line [operator] original => mutated):"

@@ -200,7 +200,7 @@ void Form::Show() {
 bool Form::RestoreFocus(HWND previous) {
   HWND self = window_.get();
   if (previous && IsChild(self, previous)) lastFocus_ = previous;
-  if (!lastFocus_ || !IsWindow(lastFocus_) || !IsChild(self, lastFocus_)) return false;
+  if (!lastFocus_ || !IsChild(self, lastFocus_)) return false;  // gone, or never one of ours
   SetFocus(lastFocus_);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -19,6 +20,13 @@ using namespace testing_support;
 using R = cycle_editor::FrmRotamund;
 constexpr app::FormId kForms[] = {app::FormId::kLauncher, app::FormId::kMods,
                                   app::FormId::kRotamund};
+
+// A window built from a layout table, with no handlers.
+struct BareForm : platform::Form {
+  using Form::Form;
+  void OnControlEvent(int, platform::ControlEvent) override {}
+  void OnCloseBox() override {}
+};
 
 class WindowsTest : public ProgramTest {
  protected:
@@ -45,6 +53,21 @@ TEST_F(WindowsTest, EveryControlLiesInItsWindowAndNoneAnswersEnterOrEsc) {
   EXPECT_NE(GetWindow(form, GW_OWNER), nullptr) << "owned: no taskbar button";
   EXPECT_EQ(StyleOf(R::kLstBSP) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_SORT | LBS_EXTENDEDSEL);
   EXPECT_EQ(StyleOf(R::kLstMap) & (LBS_SORT | LBS_EXTENDEDSEL), LBS_EXTENDEDSEL);
+}
+
+// A window destroyed from outside (with its owner, say) is let go, not destroyed again later
+// under a handle that may by then be another window's.
+TEST_F(WindowsTest, ControlsHaveTheirPointSizeAndADestroyedWindowIsLetGo) {
+  for (const platform::ControlSpec& spec : cycle_editor::FrmRotamundLayout().controls) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(editor().control(spec.id), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -std::lround(spec.font.points * 96 / 72)) << spec.name;
+  }
+  BareForm form(cycle_editor::FrmRotamundLayout());
+  ASSERT_TRUE(form.Create());
+  DestroyWindow(form.window());
+  EXPECT_EQ(form.window(), nullptr);
 }
 
 // With the window's activation arriving after it was shown, as window managers deliver it
@@ -99,16 +122,11 @@ TEST_F(WindowsTest, OverlayLabelShowsNothingOfTheLongerCaptionItReplaced) {
 }
 
 TEST_F(WindowsTest, ArrowButtonsShowMarlettOrDrawnTriangles) {
-  struct NoMarlett : platform::Form {
-    using Form::Form;
-    void OnControlEvent(int, platform::ControlEvent) override {}
-    void OnCloseBox() override {}
-  };
   platform::FormSpec layout = cycle_editor::FrmRotamundLayout();
   std::vector<platform::ControlSpec> controls(layout.controls.begin(), layout.controls.end());
   for (platform::ControlSpec& control : controls) control.font.face = "NoSuchFont";
   layout.controls = controls;
-  NoMarlett fallback(layout);
+  BareForm fallback(layout);
   ASSERT_TRUE(fallback.Create());
 
   for (auto [id, marlett] : {std::pair{R::kCmdMove, "4"}, std::pair{R::kCmdRemove, "3"}}) {
