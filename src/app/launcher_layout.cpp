@@ -16,6 +16,8 @@ constexpr FontSpec kArial{"Arial", 8.25};
 constexpr FontSpec kArialBold{"Arial", 12, FW_BOLD};
 constexpr ControlKind kButton = ControlKind::kPushButton;
 
+// The tables are laid out by hand, a control to a line or two.
+// clang-format off
 // In creation order. The window's own font ("DustineSolid") is never drawn:
 // every control carries a font of its own.
 constexpr ControlSpec kControls[] = {
@@ -43,6 +45,7 @@ constexpr platform::FormSpec kLayout{
     "OrlwinLauncher", "Orlwin Bot Launcher", 7305, 2910, 720, 1305, platform::Frame::kResizable,
     IDI_LAUNCHER,     {},                    kControls,
 };
+// clang-format on
 
 }  // namespace
 

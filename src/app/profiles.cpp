@@ -37,6 +37,7 @@ constexpr FileCopy kRambotWaypoints[] = {
 // Realbot has no library list of its own and uses NNBot's; Rambot's files
 // carry the code "ramb"; the restore profile's library list is
 // "liblist_old.gam".
+// clang-format off
 constexpr std::array<Profile, 8> kProfiles = {{
     {"Android", "Launch CS & exec and.cfg within LAN games", "mapcycle.and.txt", nullptr,
      "liblist.gam.and", {}},
@@ -55,6 +56,7 @@ constexpr std::array<Profile, 8> kProfiles = {{
     {"Restore for on-line play", "Resort original CS for on-line games!", "mapcycle.old.txt",
      nullptr, "liblist_old.gam", {}},
 }};
+// clang-format on
 
 }  // namespace
 

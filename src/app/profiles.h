@@ -24,7 +24,16 @@ struct Profile {
   std::span<const FileCopy> waypoints;  // empty: waypoint files left alone
 };
 
-enum class ProfileId { kAndroid, kBobabot, kNNBot, kRambot, kRealbot, kRedubot, kSwatBot, kRestore };
+enum class ProfileId {
+  kAndroid,
+  kBobabot,
+  kNNBot,
+  kRambot,
+  kRealbot,
+  kRedubot,
+  kSwatBot,
+  kRestore
+};
 
 const Profile& ProfileFor(ProfileId id);
 

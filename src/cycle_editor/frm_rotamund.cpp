@@ -46,7 +46,6 @@ void FrmRotamund::ShowCounts() {
 void FrmRotamund::lstBSP_DblClick() { cmdMove_Click(); }
 void FrmRotamund::lstMap_DblClick() { cmdRemove_Click(); }
 
-
 // Back to the chooser as it was; unsaved edits go with the editor.
 void FrmRotamund::cmdClose_Click() {
   program_.Show(app::FormId::kMods);

@@ -15,6 +15,8 @@ constexpr FontSpec kSansUnderlined{"MS Sans Serif", 8.25, FW_NORMAL, true};
 constexpr FontSpec kMarlett{"Marlett", 18, FW_MEDIUM, false, SYMBOL_CHARSET};
 constexpr DWORD kSortedExtended = LBS_SORT | LBS_EXTENDEDSEL;
 
+// The tables are laid out by hand, a control to a line or two.
+// clang-format off
 // In creation order.
 constexpr platform::ControlSpec kControls[] = {
     {R::kCmdClose, "cmdClose", ControlKind::kPushButton, "&Close", 4800, 4800, 1215, 375, 10,
@@ -51,6 +53,7 @@ constexpr platform::FormSpec kLayout{
     platform::Frame::kFixedDialog, 0,
     {IDR_EDITOR_BACKGROUND, PictureFormat::kJpeg}, kControls,
 };
+// clang-format on
 
 }  // namespace
 

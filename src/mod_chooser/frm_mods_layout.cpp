@@ -11,6 +11,8 @@ using F = FrmMods;
 constexpr FontSpec kSans{};
 constexpr FontSpec kSansBold12{"MS Sans Serif", 12, FW_BOLD};
 
+// The tables are laid out by hand, a control to a line or two.
+// clang-format off
 // In creation order.
 constexpr platform::ControlSpec kControls[] = {
     {F::kCmdEdit, "cmdEdit", ControlKind::kPushButton, "&Edit", 4320, 3720, 1215, 495, 3, kSans},
@@ -29,6 +31,7 @@ constexpr platform::FormSpec kLayout{
     platform::Frame::kResizable, 0,
     {IDR_CHOOSER_BACKGROUND, platform::PictureFormat::kJpeg}, kControls,
 };
+// clang-format on
 
 }  // namespace
 

@@ -15,8 +15,7 @@ constexpr char kFormProperty[] = "LauncherForm";
 constexpr COLORREF kOverlayTextColour = RGB(255, 255, 0);
 
 DWORD FrameStyle(Frame frame) {
-  return frame == Frame::kResizable ? WS_OVERLAPPEDWINDOW
-                                    : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  return frame == Frame::kResizable ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 }
 
 DWORD FrameExStyle(Frame frame) {
@@ -80,9 +79,9 @@ bool Form::Create(HWND owner) {
     windowClass.lpszClassName = layout_.className;
     if (layout_.iconId) {
       windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(layout_.iconId));
-      windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(layout_.iconId),
-                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                          GetSystemMetrics(SM_CYSMICON), 0));
+      windowClass.hIconSm = static_cast<HICON>(
+          LoadImageA(instance, MAKEINTRESOURCEA(layout_.iconId), IMAGE_ICON,
+                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     }
     if (!RegisterClassExA(&windowClass)) return false;
   }
@@ -97,9 +96,9 @@ bool Form::Create(HWND owner) {
              Pixels(layout_.designLeft + layout_.clientWidth),
              Pixels(layout_.designTop + layout_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  HWND created = CreateWindowExA(exStyle, layout_.className, layout_.title, style, frame.left, frame.top,
-                                 frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                                 instance, this);
+  HWND created = CreateWindowExA(exStyle, layout_.className, layout_.title, style, frame.left,
+                                 frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                                 owner, nullptr, instance, this);
   if (!created) return false;
   window_.reset(created);
   SetPropA(created, kFormProperty, reinterpret_cast<HANDLE>(this));
@@ -123,8 +122,7 @@ bool Form::CreateControl(const ControlSpec& control) {
 
   if (control.kind == ControlKind::kPictureButton) {
     const Picture& picture = PictureFor(control.picture);
-    SendMessageA(handle, BM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(picture.bitmap.get()));
+    SendMessageA(handle, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.bitmap.get()));
   } else if (control.kind == ControlKind::kSymbolButton && !IsFontInstalled(control.font.face)) {
     // Without the symbol font the caption would show as a digit: draw the
     // glyph it stands for instead. The caption stays for screen readers.
@@ -145,7 +143,9 @@ void Form::ApplyTabOrder() {
   std::vector<const ControlSpec*> order;
   for (const ControlSpec& control : layout_.controls) order.push_back(&control);
   std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
-    auto rank = [](const ControlSpec* c) { return c->tabIndex == kNoTabIndex ? INT_MAX : c->tabIndex; };
+    auto rank = [](const ControlSpec* c) {
+      return c->tabIndex == kNoTabIndex ? INT_MAX : c->tabIndex;
+    };
     return rank(a) < rank(b);
   });
   for (const ControlSpec* control : order) {
@@ -212,7 +212,8 @@ bool Form::IsVisible() const { return IsWindowVisible(window_.get()) != FALSE; }
 std::string Form::Text(int controlId) const {
   HWND handle = control(controlId);
   std::string text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 

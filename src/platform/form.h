@@ -68,8 +68,8 @@ struct FormSpec {
   int clientWidth, clientHeight;  // twips
   int designLeft, designTop;      // screen position of the client area, twips
   Frame frame;
-  int iconId;                // 0: no icon of its own
-  PictureRef background;     // drawn unscaled from the top-left; id 0: dialog face colour
+  int iconId;             // 0: no icon of its own
+  PictureRef background;  // drawn unscaled from the top-left; id 0: dialog face colour
   std::span<const ControlSpec> controls;
 };
 

@@ -45,7 +45,8 @@ Status Enumerate(const std::string& pattern, ListFilter filter, Visit visit) {
     }
   } while (FindNextFileA(find.get(), &entry));
   DWORD error = GetLastError();
-  if (error != ERROR_NO_MORE_FILES) return Status::Failed("Could not list " + Quoted(pattern), error);
+  if (error != ERROR_NO_MORE_FILES)
+    return Status::Failed("Could not list " + Quoted(pattern), error);
   return Status::Ok();
 }
 

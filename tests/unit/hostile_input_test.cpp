@@ -127,8 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
             "MapNameOf200Characters", k200 + "\r\n", "", {"de_dust"}, "mod", {k200, "de_dust"}},
         // A NUL ends a list entry, and a UTF-16 file is 8-bit text whose NULs cut every entry
         // short: the file is kept as it is.
-        CycleCase{"NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "", {}, "mod",
-                  {"de_dust"}, true},
+        CycleCase{
+            "NulEndsTheEntry", std::string("de_\0dust\r\n", 10), "", {}, "mod", {"de_dust"}, true},
         CycleCase{"Utf16FileIsReadAsBytes",
                   Utf16(u"de_dust\r\ncs_office\r\n"),
                   "",

@@ -10,8 +10,8 @@ namespace {
 const std::vector<std::string> kWaypointsNNBot = {"cs_assault", "cs_docks", "cs_estate", "cs_italy",
                                                   "cs_office",  "de_dust",  "de_nuke"};
 const std::vector<std::string> kWaypointsRambot = {
-    "cs_747",   "cs_assault", "cs_estate",  "cs_iraq",   "cs_militia",
-    "cs_tomte", "de_aztec",   "de_cbble",   "de_prodigy", "de_train"};
+    "cs_747",   "cs_assault", "cs_estate", "cs_iraq",    "cs_militia",
+    "cs_tomte", "de_aztec",   "de_cbble",  "de_prodigy", "de_train"};
 
 struct PreparedCycle {
   const char* file;
@@ -28,9 +28,9 @@ std::string Lines(const std::vector<std::string>& lines) {
 
 const std::vector<std::string>& DemoCounterStrikeMaps() {
   static const std::vector<std::string> maps = {
-      "as_oilrig", "cs_747",   "cs_assault", "cs_backalley", "cs_docks", "cs_estate",
-      "cs_italy",  "cs_militia", "cs_office", "de_aztec",    "de_cbble", "de_dust",
-      "de_dust2",  "de_inferno", "de_nuke",   "de_prodigy",  "de_train", "de_vertigo"};
+      "as_oilrig", "cs_747",     "cs_assault", "cs_backalley", "cs_docks", "cs_estate",
+      "cs_italy",  "cs_militia", "cs_office",  "de_aztec",     "de_cbble", "de_dust",
+      "de_dust2",  "de_inferno", "de_nuke",    "de_prodigy",   "de_train", "de_vertigo"};
   return maps;
 }
 

@@ -10,7 +10,7 @@
 namespace tools {
 
 bool MakeFolders(const std::string& path) {
-  for (size_t at = path.find('\\', 3); ; at = path.find('\\', at + 1)) {
+  for (size_t at = path.find('\\', 3);; at = path.find('\\', at + 1)) {
     std::string prefix = path.substr(0, at);
     if (!CreateDirectoryA(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
       return false;
@@ -51,8 +51,7 @@ void RemoveTree(const std::string& path) {
 std::vector<std::string> FolderNames(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA entry;
-  platform::UniqueFind find =
-      platform::AdoptFind(FindFirstFileA((folder + "\\*").c_str(), &entry));
+  platform::UniqueFind find = platform::AdoptFind(FindFirstFileA((folder + "\\*").c_str(), &entry));
   if (!find) return names;
   do {
     std::string name = entry.cFileName;

@@ -70,8 +70,9 @@ bool SaveWindowPng(HWND window, const std::string& path) {
   HGDIOBJ previous = SelectObject(memory, bitmap.get());
   BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY | CAPTUREBLT);
   GdiFlush();
-  std::vector<BYTE> pixels(static_cast<const BYTE*>(bits),
-                           static_cast<const BYTE*>(bits) + static_cast<size_t>(width) * height * 4);
+  std::vector<BYTE> pixels(
+      static_cast<const BYTE*>(bits),
+      static_cast<const BYTE*>(bits) + static_cast<size_t>(width) * height * 4);
   SelectObject(memory, previous);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
