@@ -87,17 +87,21 @@ wine() {
   "${WINE:-$(type -P wine)}" "$@"
 }
 
-configure_and_build() {  # configure_and_build BUILD_FOLDER ARCH
+configure_and_build() {  # configure_and_build BUILD_FOLDER ARCH [CMAKE_ARGUMENT...]
   cmake -S "$ROOT" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DMINGW_ARCH="$2" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    -DMINGW_ARCH="$2" -DCMAKE_BUILD_TYPE=Release "${@:3}" >/dev/null
   cmake --build "$1" -j "$(nproc)"
 }
 
-# The 32-bit build, and the 64-bit one where the Wine runs need it.
+# The 32-bit build with its tests and benchmarks. Where the Wine runs need the 64-bit build, that
+# one has them, and the 32-bit build is the program, its tools and its release only: its tests
+# could not run here.
 build_all() {
-  configure_and_build "$BUILD_DIR" i686
-  if [ "${TEST_BUILD_DIR:-$BUILD_DIR}" != "$BUILD_DIR" ]; then
-    configure_and_build "$TEST_BUILD_DIR" x86_64
+  if [ "${TEST_BUILD_DIR:-$BUILD_DIR}" = "$BUILD_DIR" ]; then
+    configure_and_build "$BUILD_DIR" i686 -DBUILD_TESTING=ON
+  else
+    configure_and_build "$BUILD_DIR" i686 -DBUILD_TESTING=OFF
+    configure_and_build "$TEST_BUILD_DIR" x86_64 -DBUILD_TESTING=ON
   fi
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then:
 # 1. builds and tests the window-free logic natively (sanitizers, unit tests, a short fuzz run);
-# 2. builds the 32-bit launcher.exe with its tests and checks its imports and release zip;
+# 2. builds the 32-bit launcher.exe (with its tests where they can run) and checks its imports
+#    and release zip;
 # 3. runs every test under Wine and Xvfb with Wine reporting Windows 10, then the end-to-end
 #    tests and the manifest's version test again with Wine reporting Windows 7 and, in a 32-bit
 #    prefix, Windows XP. The Wine runs use the 32-bit build, or the 64-bit build of the same
