@@ -24,16 +24,7 @@ bool IsFontInstalled(const char* face) {
 }
 
 Arrow ArrowForMarlettCharacter(char c) {
-  switch (c) {
-    case '3':
-      return Arrow::kLeft;
-    case '5':
-      return Arrow::kUp;
-    case '6':
-      return Arrow::kDown;
-    default:
-      return Arrow::kRight;
-  }
+  return c == '3' ? Arrow::kLeft : Arrow::kRight;
 }
 
 UniqueBitmap DrawArrowGlyph(Arrow arrow, int size) {
@@ -54,12 +45,6 @@ UniqueBitmap DrawArrowGlyph(Arrow arrow, int size) {
       break;
     case Arrow::kLeft:
       corners[0] = {high, 0}, corners[1] = {high, size - 1}, corners[2] = {low, middle};
-      break;
-    case Arrow::kUp:
-      corners[0] = {0, high}, corners[1] = {size - 1, high}, corners[2] = {middle, low};
-      break;
-    case Arrow::kDown:
-      corners[0] = {0, low}, corners[1] = {size - 1, low}, corners[2] = {middle, high};
       break;
   }
   HGDIOBJ previousBrush = SelectObject(dc, GetSysColorBrush(COLOR_BTNTEXT));

@@ -5,11 +5,11 @@
 
 namespace platform {
 
-enum class Arrow { kLeft, kRight, kUp, kDown };
+enum class Arrow { kLeft, kRight };
 
 bool IsFontInstalled(const char* face);
 
-// The solid triangle that the Marlett character `c` ("3" to "6") draws.
+// The solid triangle that the Marlett character `c` ("3" left, "4" right) draws.
 Arrow ArrowForMarlettCharacter(char c);
 
 // A square bitmap of `size` pixels: a solid triangle in the button text colour
