@@ -23,9 +23,7 @@ bool IsFontInstalled(const char* face) {
   return found;
 }
 
-Arrow ArrowForMarlettCharacter(char c) {
-  return c == '3' ? Arrow::kLeft : Arrow::kRight;
-}
+Arrow ArrowForMarlettCharacter(char c) { return c == '3' ? Arrow::kLeft : Arrow::kRight; }
 
 UniqueBitmap DrawArrowGlyph(Arrow arrow, int size) {
   if (size < 4) size = 4;
