@@ -1,5 +1,5 @@
-// Whole-file replacement while another program keeps reading the file every
-// few milliseconds, as a virus scanner, an indexer or the game may: the
+// Whole-file replacement. While another program keeps reading the file every
+// few milliseconds, as a virus scanner, an indexer or the game may, the
 // replacement must not fail because of the reader, and every read sees the old
 // or the new file whole.
 #include "platform/files.h"
@@ -60,6 +60,20 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
   EXPECT_EQ(failed, 0) << "of 300 replacements; the first: " << firstFailure;
   EXPECT_GT(reads, 0);
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+}
+
+// A name without a folder (an install path set as a relative one) is the current folder's file.
+TEST(FilesTest, AFileNamedWithoutAFolderIsWrittenInTheCurrentFolder) {
+  testing_support::TempFolder folder;
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(platform::SetCurrentFolder(folder.path()).ok());
+  const platform::Status written = platform::WriteFileAtomic("mapcycle.txt", "de_dust\r\n");
+  SetCurrentDirectoryA(previous);
+  std::string bytes;
+  EXPECT_TRUE(written.ok()) << written.Message();
+  EXPECT_TRUE(platform::ReadWholeFile(folder / "mapcycle.txt", bytes).ok());
+  EXPECT_EQ(bytes, "de_dust\r\n");
 }
 
 }  // namespace
