@@ -62,6 +62,26 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";
 }
 
+// A program that holds the file open without sharing for a moment (0.1 s) is waited out.
+TEST(FilesTest, ReplacingWaitsOutAProgramHoldingTheFileForAMoment) {
+  testing_support::TempFolder folder;
+  const std::string path = folder / "liblist.gam";
+  ASSERT_TRUE(platform::WriteFileAtomic(path, "old").ok());
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto closeSoon = [held] {
+    Sleep(100);
+    CloseHandle(held);
+  };
+  platform::UniqueHandle closer = StartThread(closeSoon);
+  const platform::Status written = platform::WriteFileAtomic(path, "new");
+  WaitForSingleObject(closer.get(), INFINITE);
+  std::string bytes;
+  EXPECT_TRUE(written.ok()) << written.Message();
+  EXPECT_TRUE(platform::ReadWholeFile(path, bytes).ok());
+  EXPECT_EQ(bytes, "new");
+}
+
 // A name without a folder (an install path set as a relative one) is the current folder's file.
 TEST(FilesTest, AFileNamedWithoutAFolderIsWrittenInTheCurrentFolder) {
   testing_support::TempFolder folder;
