@@ -52,6 +52,7 @@ TEST(ReadSetting, TakesRegistryValuesAndProfileEntriesAsTheLetterSays) {
       {"HKCU", key, "abc", "S", S(), S("x"), 0, S("abc")},  // the registry type is ignored
       {"HKCU", key, "abc", "D", 0, 0, 0, 0x00636261},
       {"HKCU", key, "negative", "D", 0, 1, 0, -7},
+      {"HKCU", key, "nodata", "D", 9, 9, 0, 0},
       {"HKCU", key, "two", "B", BoolBits{0}, BoolBits{0}, 0, BoolBits{5}},
       {"HKCU", key, "eight", "B", BoolBits{0}, BoolBits{3}, ERROR_MORE_DATA, BoolBits{3}},
       {"HKCU", key, "eight", "D", 0, 9, ERROR_MORE_DATA, 9},
