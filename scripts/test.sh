@@ -5,8 +5,8 @@
 #    and release zip;
 # 3. runs every test under Wine and Xvfb with Wine reporting Windows 10, then the end-to-end
 #    tests (but the kill tests) and the manifest's version test again with Wine reporting Windows 7
-#    and, in a 32-bit prefix, Windows XP. The Wine runs use the 32-bit build, or the 64-bit build of the same
-#    sources where this machine cannot run 32-bit programs (see common.sh);
+#    and, in a 32-bit prefix, Windows XP. The Wine runs use the 32-bit build, or the 64-bit
+#    build of the same sources where this machine cannot run 32-bit programs (see common.sh);
 # 4. checks that launcher.exe builds byte for byte the same in another folder.
 # Fails when any part fails, after running them all.
 # With arguments, runs only the Wine ctest with them (Wine reporting WINE_WINDOWS, win10 unless set).
