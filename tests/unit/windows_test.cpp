@@ -47,11 +47,11 @@ TEST_F(WindowsTest, EveryControlLiesInItsWindowInTabOrderAndNoneAnswersEnterOrEs
     GetClientRect(form, &client);
     int lastRank = -1;
     for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      const auto spec =
+      const auto row =
           std::ranges::find(layouts[i]->controls, GetDlgCtrlID(c), &platform::ControlSpec::id);
-      ASSERT_NE(spec, layouts[i]->controls.end());
-      const int rank = spec->tabIndex == platform::kNoTabIndex ? INT_MAX : spec->tabIndex;
-      EXPECT_GE(rank, lastRank) << spec->name;
+      ASSERT_NE(row, layouts[i]->controls.end());
+      const int rank = row->tabIndex == platform::kNoTabIndex ? INT_MAX : row->tabIndex;
+      EXPECT_GE(rank, lastRank) << row->name;
       lastRank = rank;
       const RECT r = tools::ClientRectIn(c, form);
       EXPECT_GT(GetDlgCtrlID(c), IDCANCEL);
@@ -70,11 +70,11 @@ TEST_F(WindowsTest, EveryControlLiesInItsWindowInTabOrderAndNoneAnswersEnterOrEs
 // A window destroyed from outside (with its owner, say) is let go, not destroyed again later
 // under a handle that may by then be another window's.
 TEST_F(WindowsTest, ControlsHaveTheirPointSizeAndADestroyedWindowIsLetGo) {
-  for (const platform::ControlSpec& spec : cycle_editor::FrmRotamundLayout().controls) {
+  for (const platform::ControlSpec& row : cycle_editor::FrmRotamundLayout().controls) {
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(editor().control(spec.id), WM_GETFONT, 0, 0)),
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(editor().control(row.id), WM_GETFONT, 0, 0)),
                sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -std::lround(spec.font.points * 96 / 72)) << spec.name;
+    EXPECT_EQ(font.lfHeight, -std::lround(row.font.points * 96 / 72)) << row.name;
   }
   BareForm form(cycle_editor::FrmRotamundLayout());
   ASSERT_TRUE(form.Create());
