@@ -30,7 +30,7 @@ read_child_cpu() {
 
 crashes="$NATIVE_DIR/fuzz-crashes"
 mkdir -p "$crashes"
-for target in cycle_codec rotation_edits shuffle; do
+for target in cycle_codec rotation_edits shuffle steam_library_folders; do
   corpus="$NATIVE_DIR/fuzz-corpus/$target"
   log="$NATIVE_DIR/fuzz-$target-$run.log"
   mkdir -p "$corpus"
@@ -48,5 +48,5 @@ for target in cycle_codec rotation_edits shuffle; do
   read_child_cpu
   cpu=$(awk -v a="$cpu_before" -v b="$CPU" 'BEGIN { printf "%.1f", b - a }')
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-  printf '%-16s %9s executions in %6s s (%s s of CPU)\n' "$target" "$runs" "$seconds" "$cpu"
+  printf '%-21s %9s executions in %6s s (%s s of CPU)\n' "$target" "$runs" "$seconds" "$cpu"
 done

@@ -1,0 +1,62 @@
+// The reader of Steam's library list on any bytes: it never faults, each folder it gives is a
+// non-empty, NUL-free piece no longer than the text, no two are alike ignoring ASCII case, there
+// are no more than the limit, and the folders written back as Steam writes them, in the current
+// layout and in the one before 2021, read back the same.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/steam_library_folders.h"
+
+namespace {
+
+using Folders = std::vector<std::string>;
+
+void Check(bool holds) {
+  if (!holds) std::abort();
+}
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '\\' || c == '"') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+std::string Written(const Folders& folders, bool current) {
+  std::string text = current ? "\"libraryfolders\"\n{\n" : "\"LibraryFolders\"\n{\n";
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    const std::string key = Quoted(std::to_string(current ? i : i + 1));
+    if (current) {
+      text += "\t" + key + "\n\t{\n\t\t\"path\"\t\t" + Quoted(folders[i]) + "\n\t}\n";
+    } else {
+      text += "\t" + key + "\t\t" + Quoted(folders[i]) + "\n";
+    }
+  }
+  return text + "}\n";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const Folders folders = app::SteamLibraryFolders(bytes);
+
+  Check(folders.size() <= app::kSteamLibraryFolderLimit);
+  std::set<std::string> folded;
+  for (const std::string& folder : folders) {
+    Check(!folder.empty() && folder.size() <= size && folder.find('\0') == std::string::npos);
+    std::string lower = folder;
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    Check(folded.insert(lower).second);
+  }
+  Check(app::SteamLibraryFolders(Written(folders, true)) == folders);
+  Check(app::SteamLibraryFolders(Written(folders, false)) == folders);
+  return 0;
+}
