@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, installs the demo game in a private Wine
-# prefix and starts launcher.exe on it. With a display the window opens there;
+# prefix and starts launcher.exe on it. `run.sh --steam` installs the demo as
+# Steam leaves a machine (Half-Life in a second Steam library, no C:\SIERRA). With a display the window opens there;
 # without one it runs under Xvfb, screenshots are saved, and it ends.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -13,7 +14,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 trap 'stop_wine; stop_display' EXIT
 prepare_prefix
-wine "$TEST_BUILD_DIR/make_demo.exe"
+demo_options=()
+[ "${1:-}" = "--steam" ] && demo_options=(--steam)
+wine "$TEST_BUILD_DIR/make_demo.exe" "${demo_options[@]}"
 
 if ((headless == 0)); then
   wine "$TEST_BUILD_DIR/launcher.exe"

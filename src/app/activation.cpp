@@ -38,14 +38,17 @@ platform::Status RunStep(const ActivationStep& step, const std::string& gameFold
 
 }  // namespace
 
-bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
+bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>& locate,
                      platform::MessageBoxes& messages, HWND owner, std::optional<SYSTEMTIME> time) {
   using platform::MessageStyle;
   messages.Show(owner, profile.message, kActivationTitle, MessageStyle::kInformation);
 
+  const SwitchFolder located = locate();
+  const std::string& gameFolder = located.folder;
+  const std::string note = located.failureNote.empty() ? "" : "\n\n" + located.failureNote;
   platform::Status entered = platform::SetCurrentFolder(gameFolder);
   if (!entered.ok()) {
-    messages.Show(owner, entered.Message() + "\n\nNo file was changed.", std::nullopt,
+    messages.Show(owner, entered.Message() + "\n\nNo file was changed." + note, std::nullopt,
                   MessageStyle::kCritical);
     return false;
   }
@@ -56,7 +59,8 @@ bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
     std::string text = std::string("The ") + profile.name +
                        " profile was not switched because these prepared files are missing:\n";
     for (const std::string& path : missing) text += "\n" + path;
-    messages.Show(owner, text + "\n\nNo file was changed.", std::nullopt, MessageStyle::kCritical);
+    messages.Show(owner, text + "\n\nNo file was changed." + note, std::nullopt,
+                  MessageStyle::kCritical);
     return false;
   }
 
@@ -70,12 +74,22 @@ bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
     if (!done.ok()) {
       messages.Show(owner,
                     done.Message() + "\n\nThe " + profile.name +
-                        " profile was switched only up to this file.",
+                        " profile was switched only up to this file." + note,
                     std::nullopt, MessageStyle::kCritical);
       return false;
     }
   }
   return true;
+}
+
+bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
+                     platform::MessageBoxes& messages, HWND owner, std::optional<SYSTEMTIME> time) {
+  return ActivateProfile(
+      profile,
+      [&] {
+        return SwitchFolder{gameFolder, {}};
+      },
+      messages, owner, time);
 }
 
 }  // namespace app

@@ -9,15 +9,16 @@
 
 namespace app {
 
-// The folder the game is always started from, whatever the registry says.
+// Where the game is started from when no folder on this machine holds it.
 inline constexpr char kLaunchFolder[] = "c:\\SIERRA\\Half-Life";
-inline constexpr char kGameExecutable[] = "hl.exe";
 inline constexpr char kGameCommandLine[] = "hl.exe -console -game cstrike";
 
 // Makes `folder` the current folder and starts `folder`\hl.exe there with the
 // game's command line, without waiting for it. The executable is named by its
 // full path so that no other hl.exe on the search path can start instead.
-// A failure is reported in a message box; returns true when the game started.
-bool LaunchGame(const std::string& folder, platform::MessageBoxes& messages, HWND owner);
+// A failure is reported in a message box, followed by `failureNote` when it is
+// not empty; returns true when the game started.
+bool LaunchGame(const std::string& folder, platform::MessageBoxes& messages, HWND owner,
+                const std::string& failureNote = {});
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "app/launcher.h"
 
 #include "app/activation.h"
+#include "app/game_folder.h"
 #include "app/game_launch.h"
 #include "app/install_path.h"
 #include "app/launcher_layout.h"
@@ -43,8 +44,16 @@ void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
 // program ends.
 void Launcher::OnCloseBox() { program_.Unload(kId); }
 
+// The switch works in the Counter-Strike folder of the Half-Life found on this
+// machine, or of C:\SIERRA\Half-Life when none is found.
 void Launcher::Activate(ProfileId profile) {
-  ActivateProfile(ProfileFor(profile), kGameFolder, program_.services().messages, window());
+  platform::MessageBoxes& messages = program_.services().messages;
+  auto locate = [&] {
+    const GameSearch search = LocateGame(messages, window());
+    if (search.found.empty()) return SwitchFolder{kGameFolder, PlacesLookedIn(search)};
+    return SwitchFolder{PathBelow(search.found, "cstrike"), {}};
+  };
+  ActivateProfile(ProfileFor(profile), locate, messages, window());
 }
 
 void Launcher::and_Click() { Activate(ProfileId::kAndroid); }
@@ -58,10 +67,14 @@ void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 
 void Launcher::Form_Load() { ReadInstallPath(program_.HLPath); }
 
-// The game starts from its fixed folder, not from HLPath. On a failure the
-// program stays open so that the user can put things right and try again.
+// The game starts from the Half-Life folder found on this machine, or from
+// C:\SIERRA\Half-Life when none is found. On a failure the program stays open
+// so that the user can put things right and try again.
 void Launcher::cstrike_Click() {
-  if (LaunchGame(kLaunchFolder, program_.services().messages, window())) program_.End();
+  platform::MessageBoxes& messages = program_.services().messages;
+  const GameSearch search = LocateGame(messages, window());
+  const std::string folder = search.found.empty() ? kLaunchFolder : search.found;
+  if (LaunchGame(folder, messages, window(), PlacesLookedIn(search))) program_.End();
 }
 
 // Loading the chooser lists the modifications; it may unload itself while it

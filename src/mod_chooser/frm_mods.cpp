@@ -1,9 +1,11 @@
 #include "mod_chooser/frm_mods.h"
 
 #include "app/about.h"
+#include "app/game_folder.h"
 #include "app/install_path.h"
 #include "app/launcher.h"
 #include "mod_chooser/mod_discovery.h"
+#include "platform/files.h"
 
 namespace mod_chooser {
 namespace {
@@ -30,11 +32,18 @@ void FrmMods::OnControlEvent(int controlId, platform::ControlEvent event) {
 // Closing the chooser unloads it; the program ends when no window is left.
 void FrmMods::OnCloseBox() { program_.Unload(kId); }
 
+// The install folder the registry names is used as it is when it is a
+// folder; otherwise the Half-Life folder found on this machine (such as a
+// Steam install), if any.
 void FrmMods::Form_Load() {
   using platform::MessageStyle;
-  app::ReadInstallPath(program_.HLPath);
-  const std::string hlPath = program_.HLPath;
   platform::MessageBoxes& messages = program_.services().messages;
+  app::ReadInstallPath(program_.HLPath);
+  if (program_.HLPath == app::kNoInstallPath || !platform::FolderExists(program_.HLPath)) {
+    const app::GameSearch search = app::LocateGame(messages, LoadMessageOwner(program_, *this));
+    if (!search.found.empty()) program_.HLPath = search.found;
+  }
+  const std::string hlPath = program_.HLPath;
   if (hlPath.empty()) {
     messages.Show(LoadMessageOwner(program_, *this), kNotInstalledText, kNotInstalledTitle,
                   MessageStyle::kCritical);

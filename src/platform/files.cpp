@@ -115,6 +115,11 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FolderExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool SameContent(const std::string& first, const std::string& second) {
   UniqueHandle files[] = {OpenForReading(first), OpenForReading(second)};
   LARGE_INTEGER sizes[2] = {};
@@ -200,13 +205,13 @@ Status CopyToNewFile(const std::string& source, const std::string& destination) 
   return WriteThrough(destination, bytes, false);
 }
 
-Status ReadWholeFile(const std::string& path, std::string& bytes) {
+Status ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) {
   bytes.clear();
   UniqueHandle file = OpenForReading(path);
   if (!file) return Status::LastError("Could not open " + Quoted(path));
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return Status::LastError("Could not read " + Quoted(path));
-  bytes.resize(static_cast<size_t>(size.QuadPart));
+  bytes.resize(static_cast<size_t>(std::min<ULONGLONG>(size.QuadPart, limit)));
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));

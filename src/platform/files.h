@@ -1,6 +1,7 @@
 // File and folder operations on whole files, each reporting what failed.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,9 @@ Status SetCurrentFolder(const std::string& folder);
 
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::string& path);
+
+// True when `path` names an existing folder.
+bool FolderExists(const std::string& path);
 
 // True when both files can be read and hold the same bytes.
 bool SameContent(const std::string& first, const std::string& second);
@@ -49,7 +53,7 @@ Status CopyToNewFile(const std::string& source, const std::string& destination);
 // beside it, flushed, then renamed over it. On failure the old file is intact.
 Status WriteFileAtomic(const std::string& path, std::string_view bytes);
 
-// Reads the whole file into `bytes`.
-Status ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the whole file into `bytes`, or its first `limit` bytes when it is longer.
+Status ReadWholeFile(const std::string& path, std::string& bytes, size_t limit = SIZE_MAX);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "app/launcher.h"
 #include "launcher_app.h"
 #include "mod_chooser/frm_mods.h"
+#include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "support/registry.h"
 
@@ -67,25 +68,100 @@ TEST_F(LauncherE2E, MapCycleListsTheModsWithARotationAndEachReturnReadsTheInstal
   EXPECT_TRUE(app_->WaitForExit());
 }
 
+// The launch tests plant a stand-in hl.exe wherever a start through the search order would
+// find one: the folder launcher.exe is in, the folder it was started in, and a folder on PATH.
+class LaunchE2E : public LauncherE2E {
+ protected:
+  void SetUp() override {
+    for (const std::string& decoy : decoys_) {
+      ASSERT_TRUE(tools::MakeFolders(decoy.substr(0, decoy.rfind('\\'))));
+      ASSERT_TRUE(CopyFileA(FakeGame().c_str(), decoy.c_str(), FALSE)) << decoy;
+    }
+    char path[32767] = {};
+    GetEnvironmentVariableA("PATH", path, sizeof path);
+    path_ = path;
+    SetEnvironmentVariableA("PATH", (kDecoyFolder + ";" + path_).c_str());
+    LauncherE2E::SetUp();
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("PATH", path_.c_str());
+    for (const std::string& decoy : decoys_) {
+      const std::string folder = decoy.substr(0, decoy.rfind('\\') + 1);
+      EXPECT_EQ(GetFileAttributesA((folder + "launched.txt").c_str()), INVALID_FILE_ATTRIBUTES)
+          << "the game was started from " << folder;
+      DeleteFileA(decoy.c_str());
+      DeleteFileA((folder + "launched.txt").c_str());
+    }
+    tools::RemoveTree(kDecoyFolder);
+    tools::RemoveDemoSteamInstall();
+  }
+  static std::string FakeGame() {
+    return LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
+  }
+  // The command line and current folder the game in `folder` was started with.
+  static std::string Launched(const std::string& folder) {
+    std::string record;
+    EXPECT_TRUE(
+        tools::WaitUntil([&] { return tools::ReadTextFile(folder + "\\launched.txt", record); }));
+    return record;
+  }
+
+  const std::string kDecoyFolder = "C:\\decoy-on-path";
+  const std::string decoys_[3] = {
+      kDecoyFolder + "\\hl.exe", "C:\\hl.exe",
+      LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\hl.exe"};
+  std::string path_;
+};
+
 // First without the game folder (the program stays open, as the rest shows); then after a profile
 // switch, which leaves the program in the Counter-Strike folder beside a second hl.exe.
-TEST_F(LauncherE2E, LaunchReportsAMissingGameFolderThenStartsTheGameFromItsFolderAndEnds) {
+TEST_F(LaunchE2E, ReportsAMissingGameFolderThenStartsTheGameFromItsFolderAndEnds) {
   tools::RemoveTree(kHalfLife);
   Press(main_, "Launch Counter-Strike");
   EXPECT_PRED_FORMAT2(testing::IsSubstring, "c:\\SIERRA\\Half-Life", AnswerBox());
 
   ResetDemoGame();
-  const std::string game = LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
   for (const char* copy : {"\\hl.exe", "\\cstrike\\hl.exe"})
-    ASSERT_TRUE(CopyFileA(game.c_str(), (kHalfLife + copy).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(FakeGame().c_str(), (kHalfLife + copy).c_str(), FALSE));
   Press(main_, "Android");
   AnswerBox();  // shown before the switch, which has run once the launch is taken
   Press(main_, "Launch Counter-Strike");
   EXPECT_TRUE(app_->WaitForExit());
-  std::string record;
-  ASSERT_TRUE(
-      tools::WaitUntil([&] { return tools::ReadTextFile(kHalfLife + "\\launched.txt", record); }));
-  EXPECT_STRCASEEQ(record.c_str(), "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
+  EXPECT_STRCASEEQ(Launched(kHalfLife).c_str(),
+                   "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
+}
+
+// Half-Life in Steam's second library, found through Steam's records alone: no C:\SIERRA, no
+// install folder in the registry.
+TEST_F(LaunchE2E, OnAMachineSetUpAsSteamSwitchMapCycleAndLaunchUseSteamsHalfLife) {
+  tools::RemoveTree(kHalfLife);
+  tools::UnregisterInstallPath();
+  ASSERT_TRUE(tools::InstallDemoGameAsSteam(FakeGame()));
+  const std::string steamGame = tools::kDemoSteamHalfLifeFolder;
+
+  Press(main_, "NNBot");
+  AnswerBox();
+  ASSERT_TRUE(tools::Driver::WaitIdle(main_));
+  for (const auto& [live, prepared] : {std::pair{"liblist.gam", "liblist.gam.nnb"},
+                                       {"mapcycle.txt", "mapcycle.nnb.txt"},
+                                       {"bot.cfg", "bot.cfg.nnb"},
+                                       {"maps\\cs_docks.wpt", "cs_docks.wpt"}}) {
+    std::string bytes;
+    EXPECT_TRUE(tools::ReadTextFile(steamGame + "\\cstrike\\" + live, bytes));
+    EXPECT_EQ(bytes, tools::DemoFileContent(prepared)) << live;
+  }
+
+  Press(main_, "Map Cycle");
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(Mods(chooser), (std::vector<std::string>{"cstrike", "valve"}));
+  Press(chooser, "E&xit");
+  ASSERT_NE(main_ = app_->WaitForWindow(kLauncherTitle), nullptr);
+
+  Press(main_, "Launch Counter-Strike");
+  EXPECT_TRUE(app_->WaitForExit());
+  EXPECT_STRCASEEQ(Launched(steamGame).c_str(),
+                   ("hl.exe -console -game cstrike\n" + steamGame + "\n").c_str());
 }
 
 }  // namespace

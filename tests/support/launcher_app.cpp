@@ -23,6 +23,7 @@ std::string LauncherPath() {
 }
 
 void ResetDemoGame() {
+  tools::RemoveDemoSteamInstall();
   tools::RemoveTree(tools::kDemoHalfLifeFolder);
   ASSERT_TRUE(tools::InstallDemoGame(tools::kDemoHalfLifeFolder));
   ASSERT_TRUE(tools::RegisterInstallPath(tools::kDemoHalfLifeFolder));

@@ -14,7 +14,8 @@ namespace testing_support {
 // launcher.exe beside the running test program.
 std::string LauncherPath();
 
-// Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it.
+// Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it;
+// no Steam install is left.
 void ResetDemoGame();
 
 // Starts launcher.exe and waits for its main window; fails the test otherwise.

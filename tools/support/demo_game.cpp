@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "support/file_tree.h"
+#include "support/registry.h"
 
 namespace tools {
 namespace {
@@ -85,6 +86,39 @@ bool InstallDemoGame(const std::string& halfLife) {
   }
   ok = WriteTextFile(valve + "\\mapcycle.txt", Lines({"crossfire", "datacore", "stalkyard"})) && ok;
   return ok;
+}
+
+// Steam doubles the backslashes of the paths it writes. The demo's Half-Life
+// (app 70) is in the second library.
+std::string SteamLibraryList(const std::vector<std::string>& libraries) {
+  auto escaped = [](std::string path) {
+    for (size_t at = 0; (at = path.find('\\', at)) != std::string::npos; at += 2) {
+      path.insert(at, 1, '\\');
+    }
+    return path;
+  };
+  std::string text = "\"libraryfolders\"\n{\n";
+  for (size_t i = 0; i < libraries.size(); ++i) {
+    text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escaped(libraries[i]) +
+            "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"apps\"\n\t\t{\n" +
+            (i == 1 ? "\t\t\t\"70\"\t\t\"502939281\"\n" : "") + "\t\t}\n\t}\n";
+  }
+  return text + "}\n";
+}
+
+bool InstallDemoGameAsSteam(const std::string& gameExecutable) {
+  const std::string halfLife = kDemoSteamHalfLifeFolder;
+  return InstallDemoGame(halfLife) &&
+         CopyFileA(gameExecutable.c_str(), (halfLife + "\\hl.exe").c_str(), FALSE) &&
+         WriteTextFile(std::string(kDemoSteamFolder) + "\\steamapps\\libraryfolders.vdf",
+                       SteamLibraryList({kDemoSteamFolder, kDemoSteamLibrary})) &&
+         RegisterSteamPath(kDemoSteamFolder);
+}
+
+void RemoveDemoSteamInstall() {
+  UnregisterSteam();
+  RemoveTree(kDemoSteamFolder);
+  RemoveTree(kDemoSteamLibrary);
 }
 
 }  // namespace tools

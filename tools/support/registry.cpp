@@ -1,11 +1,14 @@
 #include "support/registry.h"
 
+#include <algorithm>
+
 #include "platform/handles.h"
 
 namespace tools {
 namespace {
 
 constexpr char kHalfLifeKey[] = "Software\\Valve\\Half-Life";
+constexpr char kSteamKey[] = "Software\\Valve\\Steam";
 
 REGSAM ViewFlag(RegistryView view) {
   return view == RegistryView::k32Bit ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
@@ -78,6 +81,21 @@ bool RegisterInstallPath(const std::string& halfLifeFolder, RegistryView view) {
 void UnregisterInstallPath() {
   for (RegistryView view : {RegistryView::k32Bit, RegistryView::k64Bit}) {
     DeleteRegistryValue(HKEY_LOCAL_MACHINE, kHalfLifeKey, "InstallPath", view);
+  }
+}
+
+bool RegisterSteamPath(const std::string& steamFolder) {
+  std::string path = steamFolder;
+  CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return SetRegistryValue(HKEY_CURRENT_USER, kSteamKey, "SteamPath", REG_SZ,
+                          std::string_view(path.c_str(), path.size() + 1), RegistryView::k32Bit);
+}
+
+void UnregisterSteam() {
+  DeleteRegistryValue(HKEY_CURRENT_USER, kSteamKey, "SteamPath", RegistryView::k32Bit);
+  for (RegistryView view : {RegistryView::k32Bit, RegistryView::k64Bit}) {
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, kSteamKey, "InstallPath", view);
   }
 }
 

@@ -29,4 +29,10 @@ bool RegisterInstallPath(const std::string& halfLifeFolder,
 // Removes InstallPath from both views.
 void UnregisterInstallPath();
 
+// Records Steam as its client does, per user: HKCU\Software\Valve\Steam
+// SteamPath holds `steamFolder` in lower case with forward slashes.
+bool RegisterSteamPath(const std::string& steamFolder);
+// Removes SteamPath, and Steam's HKLM InstallPath from both views.
+void UnregisterSteam();
+
 }  // namespace tools

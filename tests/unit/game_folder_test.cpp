@@ -1,0 +1,144 @@
+// Finding Half-Life on a machine as players have it: Steam's records, the
+// registry's install folder, C:\SIERRA, a folder named in the settings file;
+// and what the main window does when it is nowhere.
+#include "app/game_folder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/launcher.h"
+#include "fakes.h"
+#include "support/demo_game.h"
+#include "support/file_tree.h"
+#include "support/registry.h"
+#include "temp_folder.h"
+
+namespace {
+
+using testing_support::TempFolder;
+
+const std::string kSierra = "C:\\SIERRA\\Half-Life";
+
+// Steam in one temporary folder with a second library in another; the tests
+// put Half-Life where they need it. No other record of the game is left.
+class GameFolderTest : public testing_support::ProgramTest {
+ protected:
+  void SetUp() override { ForgetEveryInstall(); }
+  void TearDown() override { ForgetEveryInstall(); }
+  static void ForgetEveryInstall() {
+    tools::RemoveDemoSteamInstall();
+    tools::UnregisterInstallPath();
+    tools::RemoveTree(kSierra);
+  }
+  // Half-Life below `folder`, with hl.exe only when asked.
+  static void PutHalfLife(const std::string& folder, bool withGame = true) {
+    ASSERT_TRUE(tools::WriteTextFile(folder + "\\cstrike\\liblist.gam", "game \"CS\"\r\n"));
+    if (withGame) {
+      ASSERT_TRUE(tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
+    }
+  }
+  std::string InLibrary(const std::string& library) const {
+    return library + "\\steamapps\\common\\Half-Life";
+  }
+  void WriteLibraryList(const std::string& text) {
+    ASSERT_TRUE(tools::WriteTextFile(steam_ / "steamapps\\libraryfolders.vdf", text));
+  }
+  app::GameSearch Find() { return app::FindGame(settings_); }
+  std::vector<std::string> Looked(const app::GameSearch& search) {
+    std::vector<std::string> folders;
+    for (const app::GamePlace& place : search.looked) folders.push_back(place.folder);
+    return folders;
+  }
+
+  TempFolder steam_, library_, elsewhere_;
+  std::string settings_ = elsewhere_ / "launcher.ini";
+};
+
+// Steam's own folder holds a Half-Life folder without the game; the second library holds it.
+TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibraryInEitherListFormat) {
+  PutHalfLife(InLibrary(steam_.path()), false);
+  PutHalfLife(InLibrary(library_.path()));
+  WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
+  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  app::GameSearch search = Find();
+  EXPECT_EQ(search.found, InLibrary(library_.path()));
+  EXPECT_EQ(search.records.steamFolder, app::WindowsFolder(search.records.steamFolder));
+  ASSERT_EQ(search.looked.size(), 3u);
+  EXPECT_EQ(search.looked[0].folder, kSierra);
+  EXPECT_TRUE(app::PlacesLookedIn(search).empty());
+  EXPECT_TRUE(app::NamedFolderProblem(search).empty());
+
+  // The format before 2021: the numbered keys hold the paths.
+  std::string escaped = library_.path();
+  for (size_t at = 0; (at = escaped.find('\\', at)) != std::string::npos; at += 2)
+    escaped.insert(at, 1, '\\');
+  WriteLibraryList(
+      "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1613510412\"\n"
+      "\t\"ContentStatsID\"\t\t\"-3196581442164389375\"\n\t\"1\"\t\t\"" +
+      escaped + "\"\n}\n");
+  EXPECT_EQ(Find().found, InLibrary(library_.path()));
+
+  // Steam recorded only for the machine, by its 32-bit installer.
+  tools::UnregisterSteam();
+  EXPECT_EQ(Find().found, "");
+  ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, "Software\\Valve\\Steam", "InstallPath",
+                                      REG_SZ, steam_.path() + '\0', tools::RegistryView::k32Bit));
+  EXPECT_EQ(Find().found, InLibrary(library_.path()));
+
+  // A library list that cannot be read, or is not one, means Steam's own folder alone.
+  WriteLibraryList("\"libraryfolders\" { \"0\" { \"path\" \"");
+  EXPECT_EQ(Looked(Find()), (std::vector<std::string>{kSierra, InLibrary(steam_.path())}));
+}
+
+TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWithTheGameWins) {
+  PutHalfLife(InLibrary(steam_.path()));
+  WriteLibraryList(tools::SteamLibraryList({steam_.path()}));
+  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  const std::string installed = library_ / "Half-Life";
+  ASSERT_TRUE(tools::RegisterInstallPath(installed));
+  PutHalfLife(installed);
+  EXPECT_EQ(Find().found, installed);
+  PutHalfLife(kSierra);
+  EXPECT_EQ(Find().found, kSierra);  // both a Steam install and C:\SIERRA: C:\SIERRA
+  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
+  PutHalfLife(elsewhere_.path());
+  EXPECT_EQ(Find().found, elsewhere_.path());
+
+  // A named folder without the game is reported, and the others are looked in.
+  DeleteFileA((elsewhere_ / "hl.exe").c_str());
+  app::GameSearch search = Find();
+  EXPECT_EQ(search.found, kSierra);
+  EXPECT_EQ(app::NamedFolderProblem(search),
+            "The folder \"" + elsewhere_.path() + "\" named in \"" + settings_ +
+                "\" holds no hl.exe, so Half-Life is looked for in its usual places instead.");
+}
+
+// Nothing anywhere: the switch and the launch work in C:\SIERRA as before, and their failure
+// names every place looked in and the settings file.
+TEST_F(GameFolderTest, NowhereTheMainWindowFailsAsBeforeNamingEveryPlaceAndTheSettingsFile) {
+  WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
+  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  std::string steamAsRecorded = steam_.path();  // in lower case
+  CharLowerBuffA(steamAsRecorded.data(), static_cast<DWORD>(steamAsRecorded.size()));
+  const std::string places =
+      "Half-Life (hl.exe) is in none of the folders looked in, in this "
+      "order:\n\nC:\\SIERRA\\Half-Life\n" +
+      InLibrary(steamAsRecorded) + "  (Steam)\n" + InLibrary(library_.path()) +
+      "  (Steam)\n\nThe registry names no Half-Life install folder.\n\n"
+      "To use Half-Life in another folder, name it in \"" +
+      app::SettingsFileBesideProgram() + "\":\n[Game]\nFolder=";
+  app::Launcher& launcher = program_.launcher();
+  launcher.and_Click();
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  const std::string& switchText = messages_.shown[1].text;
+  EXPECT_EQ(switchText.find("Could not open the folder \"C:\\SIERRA\\Half-Life\\cstrike\""), 0u);
+  EXPECT_NE(switchText.find("No file was changed.\n\n" + places), std::string::npos) << switchText;
+  launcher.cstrike_Click();
+  const std::string& launchText = messages_.shown.back().text;
+  EXPECT_NE(launchText.find("c:\\SIERRA\\Half-Life"), std::string::npos);
+  EXPECT_NE(launchText.find("Counter-Strike was not started.\n\n" + places), std::string::npos)
+      << launchText;
+  EXPECT_FALSE(program_.ended());
+}
+
+}  // namespace
