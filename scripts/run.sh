@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, installs the demo game in a private Wine
-# prefix and starts launcher.exe on it. `run.sh --steam` installs the demo as
-# Steam leaves a machine (Half-Life in a second Steam library, no C:\SIERRA). With a display the window opens there;
-# without one it runs under Xvfb, screenshots are saved, and it ends.
+# prefix and starts launcher.exe on it; `run.sh --steam` installs the demo as
+# Steam leaves a machine (Half-Life in a second Steam library, no C:\SIERRA).
+# With a display the window opens there; without one it runs under Xvfb,
+# screenshots are saved, and it ends.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 ensure_wine_packages
