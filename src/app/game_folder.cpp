@@ -64,7 +64,10 @@ GameSearch FindGame(const std::string& settingsFile) {
   search.settingsFile = settingsFile;
   GameRecords& records = search.records;
   // Without the file the reader reports 99 and leaves the empty default.
-  records.namedFolder = ReadText(settingsFile, kSettingsSection, kSettingsKey);
+  // A relative folder counts from the settings file's folder, not from the current folder,
+  // which a switch leaves in the Counter-Strike folder.
+  records.namedFolder = ResolvedFrom(settingsFile.substr(0, settingsFile.find_last_of('\\') + 1),
+                                     ReadText(settingsFile, kSettingsSection, kSettingsKey));
   records.installPath = ReadText("HKLM", "Software\\Valve\\Half-Life\\", "InstallPath");
   records.steamFolder = SteamFolder();
   records.steamLibraries = SteamLibraries(records.steamFolder);

@@ -22,6 +22,13 @@ std::string WindowsFolder(std::string_view folder) {
   return windows;
 }
 
+std::string ResolvedFrom(std::string_view base, std::string_view folder) {
+  const bool absolute = folder.starts_with('\\') || folder.starts_with('/') ||
+                        (folder.size() >= 2 && folder[1] == ':');
+  if (absolute || folder.empty()) return std::string(folder);
+  return PathBelow(base, folder);
+}
+
 std::string PathBelow(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (!path.empty() && !path.ends_with('\\')) path += '\\';

@@ -42,6 +42,10 @@ std::vector<GamePlace> GamePlaces(const GameRecords& records);
 // own ("C:\").
 std::string WindowsFolder(std::string_view folder);
 
+// `folder` taken from `base` when it is relative ("..\\Half-Life", "Games"), as
+// it is when absolute ("D:\\Games", "\\\\server\\share", "\\Games").
+std::string ResolvedFrom(std::string_view base, std::string_view folder);
+
 // `name` below `folder`, with one separator between them.
 std::string PathBelow(std::string_view folder, std::string_view name);
 

@@ -104,6 +104,13 @@ TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWith
   PutHalfLife(elsewhere_.path());
   EXPECT_EQ(Find().found, elsewhere_.path());
 
+  // A relative name counts from the settings file's folder, wherever the program is.
+  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=named\r\n"));
+  PutHalfLife(elsewhere_ / "named");
+  ASSERT_TRUE(SetCurrentDirectoryA(library_.path().c_str()));
+  EXPECT_EQ(Find().found, elsewhere_ / "named");
+  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
+
   // A named folder without the game is reported, and the others are looked in.
   DeleteFileA((elsewhere_ / "hl.exe").c_str());
   app::GameSearch search = Find();

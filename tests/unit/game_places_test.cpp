@@ -46,6 +46,11 @@ TEST(GamePlaces, FolderNamesAreTakenAsWindowsNamesThem) {
   EXPECT_EQ(app::WindowsFolder(""), "");
   EXPECT_EQ(app::PathBelow("C:\\", "hl.exe"), "C:\\hl.exe");
   EXPECT_EQ(app::PathBelow("C:\\Games", "hl.exe"), "C:\\Games\\hl.exe");
+  for (const char* absolute : {"D:\\Games", "d:/games", "\\\\server\\share", "\\Games", "D:"})
+    EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", absolute), absolute);
+  EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", "..\\Half-Life"), "C:\\Tools\\..\\Half-Life");
+  EXPECT_EQ(app::ResolvedFrom("C:\\Tools", "HL"), "C:\\Tools\\HL");
+  EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", ""), "");
 }
 
 }  // namespace
