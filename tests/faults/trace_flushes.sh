@@ -38,7 +38,7 @@ fixed() {
 calls='/^(p?writev?[0-9]*|ftruncate(64)?|fallocate|copy_file_range|sendfile(64)?|splice'
 calls+='|fsync|fdatasync|rename(at2?)?|link(at)?|unlink(at)?|listen)$'
 traced() {  # traced LOG COMMAND...
-  fixed strace -f -y -ttt -T -qq -e signal=none -e trace="$calls" -o "$@"
+  fixed strace -f --seccomp-bpf -y -ttt -T -qq -e signal=none -e trace="$calls" -o "$@"
 }
 
 logs="$(cd "$(dirname "$tests")" && pwd)/flush-trace"
