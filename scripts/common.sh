@@ -27,10 +27,11 @@ BUILD64_DIR="$ROOT/build/mingw64"
 NATIVE_DIR="$ROOT/build/native"
 
 # The Windows build and its runs under Wine; e2fsprogs brings chattr, which the
-# fault tests use (a minimal Debian 13 lacks it). libc6:i386 tells whether this
+# fault tests use (a minimal Debian 13 lacks it), strace the test that watches
+# files being flushed before they are renamed. libc6:i386 tells whether this
 # kernel runs 32-bit programs before Wine's 32-bit part is installed.
 PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64
-  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs)
+  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace)
 # The window-free logic built for Linux: clang with libclang-rt-dev (its
 # sanitizer and libFuzzer runtimes), g++ for the C++ library it builds against.
 NATIVE_PACKAGES=(cmake ninja-build googletest clang libclang-rt-dev g++)

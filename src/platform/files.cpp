@@ -38,67 +38,112 @@ bool Rename(const std::string& from, const std::string& to, bool replace) {
   }
 }
 
-// A temporary file beside `path`, removed again unless it was renamed.
+// A new file beside `destination` that takes its name only with its bytes on
+// the disk. Every writer writes through the handle it holds, and MoveTo
+// flushes that handle (FlushFileBuffers) and closes it before the rename,
+// which is written through: Windows may otherwise write the rename before the
+// cached bytes, and a power cut would leave the name on a file of zeros. The
+// file is removed again unless it was renamed.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(const std::string& path) {
+  explicit TemporaryFile(std::string destination) : destination_(std::move(destination)) {
     char name[MAX_PATH] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "new", 0, name)) name_ = name;
+    if (!GetTempFileNameA(FolderOf(destination_).c_str(), "new", 0, name)) {
+      error_ = GetLastError();
+      return;
+    }
+    name_ = name;
+    file_ = AdoptHandle(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file_) error_ = GetLastError();
   }
   ~TemporaryFile() {
+    file_.reset();
     if (!name_.empty()) DeleteFileA(name_.c_str());
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  bool created() const { return !name_.empty(); }
-  const std::string& name() const { return name_; }
-  Status MoveTo(const std::string& destination, bool replace) {
-    if (!Rename(name_, destination, replace)) {
+  // Ok once the file is made and open; `openFailed` names the failure when it
+  // was made but could not be opened.
+  Status Opened(std::string openFailed) const {
+    if (name_.empty()) {
+      return Status::Failed(
+          "Could not create a file in the folder " + Quoted(FolderOf(destination_)), error_);
+    }
+    return file_ ? Status::Ok() : Status::Failed(std::move(openFailed), error_);
+  }
+  HANDLE handle() const { return file_.get(); }
+
+  // Flushes and closes the file, then renames it to the destination, over an
+  // existing file only with `replace`.
+  Status MoveTo(bool replace) {
+    const bool flushed = FlushFileBuffers(file_.get());
+    const DWORD error = GetLastError();
+    file_.reset();
+    if (!flushed) return Status::Failed("Could not write " + Quoted(destination_), error);
+    if (!Rename(name_, destination_, replace)) {
       return Status::LastError(std::string(replace ? "Could not replace " : "Could not create ") +
-                               Quoted(destination));
+                               Quoted(destination_));
     }
     name_.clear();
     return Status::Ok();
   }
 
  private:
-  std::string name_;
+  std::string destination_, name_;
+  UniqueHandle file_;
+  DWORD error_ = 0;
 };
 
-Status WriteAll(HANDLE file, std::string_view bytes, const std::string& path) {
+constexpr DWORD kChunk = 1 << 20;
+
+// Writes all of `bytes` to `file`; false with the system's error otherwise.
+bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
-    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 20));
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
-      return Status::LastError("Could not write " + Quoted(path));
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(std::min<size_t>(bytes.size(), kChunk)),
+                   &written, nullptr) ||
+        written == 0) {
+      return false;
     }
     bytes.remove_prefix(written);
   }
-  if (!FlushFileBuffers(file)) return Status::LastError("Could not write " + Quoted(path));
-  return Status::Ok();
+  return true;
 }
 
-// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
-// to `path`, over an existing file only with `replace`.
+// Writes `bytes` to a new file beside `path` and gives it the name `path`,
+// over an existing file only with `replace`.
 Status WriteThrough(const std::string& path, std::string_view bytes, bool replace) {
   TemporaryFile temporary(path);
-  if (!temporary.created()) {
-    return Status::LastError("Could not create a file in the folder " + Quoted(FolderOf(path)));
+  Status opened = temporary.Opened("Could not write " + Quoted(path));
+  if (!opened.ok()) return opened;
+  if (!WriteAll(temporary.handle(), bytes)) {
+    return Status::LastError("Could not write " + Quoted(path));
   }
-  {
-    UniqueHandle file = AdoptHandle(CreateFileA(temporary.name().c_str(), GENERIC_WRITE, 0, nullptr,
-                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Status::LastError("Could not write " + Quoted(path));
-    Status written = WriteAll(file.get(), bytes, path);
-    if (!written.ok()) return written;
-  }
-  return temporary.MoveTo(path, replace);
+  return temporary.MoveTo(replace);
 }
 
 UniqueHandle OpenForReading(const std::string& path) {
   return AdoptHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Copies the bytes of `source` to `file`, and its time of last change, as
+// CopyFile does; false with the system's error otherwise.
+bool CopyInto(HANDLE file, const std::string& source) {
+  UniqueHandle from = OpenForReading(source);
+  if (!from) return false;
+  std::string chunk(kChunk, '\0');
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(from.get(), chunk.data(), kChunk, &read, nullptr)) return false;
+    if (read == 0) break;
+    if (!WriteAll(file, std::string_view(chunk.data(), read))) return false;
+  }
+  FILETIME changed{};
+  return GetFileTime(from.get(), nullptr, nullptr, &changed) &&
+         SetFileTime(file, nullptr, nullptr, &changed);
 }
 
 }  // namespace
@@ -183,15 +228,12 @@ Status DeleteMatching(const std::string& pattern, const std::vector<std::string>
 }
 
 Status ReplaceWithCopy(const std::string& source, const std::string& destination) {
+  const std::string copyFailed = "Could not copy " + Quoted(source) + " to " + Quoted(destination);
   TemporaryFile temporary(destination);
-  if (!temporary.created()) {
-    return Status::LastError("Could not create a file in the folder " +
-                             Quoted(FolderOf(destination)));
-  }
-  if (!CopyFileA(source.c_str(), temporary.name().c_str(), FALSE)) {
-    return Status::LastError("Could not copy " + Quoted(source) + " to " + Quoted(destination));
-  }
-  return temporary.MoveTo(destination, true);
+  Status opened = temporary.Opened(copyFailed);
+  if (!opened.ok()) return opened;
+  if (!CopyInto(temporary.handle(), source)) return Status::LastError(copyFailed);
+  return temporary.MoveTo(true);
 }
 
 Status WriteFileAtomic(const std::string& path, std::string_view bytes) {

@@ -41,7 +41,8 @@ Status DeleteMatching(const std::string& pattern, const std::vector<std::string>
 
 // Replaces `destination` with a copy of `source` so that the destination is
 // never missing or partial: the copy goes to a temporary file in the
-// destination's folder first and is then renamed over the destination.
+// destination's folder first, is flushed to the disk and only then renamed
+// over the destination. The copy keeps the source's time of last change.
 Status ReplaceWithCopy(const std::string& source, const std::string& destination);
 
 // Copies `source` to `destination`, which must not exist: the copy goes to a

@@ -365,4 +365,23 @@ TEST(CrashE2E, SwitchKilledAtManyMomentsLeavesEveryFileOldOrNew) {
   KillAtManyMoments("switch to NNBot", 40, SwitchWork(1 << 20));
 }
 
+// ---- Flushed before named
+
+void RunToItsEnd(const Work& work) {
+  Run run = work.start();
+  ASSERT_FALSE(::testing::Test::HasFailure());
+  run.go();
+  EXPECT_TRUE(tools::WaitUntil([&] { return run.done(run.app); }));
+  EXPECT_EQ(Inspect(work), kAfter);
+}
+
+// The switch of the kill test, then a save, for tests/faults/trace_flushes.sh:
+// it traces the system calls of the program and of the wineserver meanwhile
+// and checks that each file reached the disk before it took its name.
+TEST(TracedRun, SwitchThenSave) {
+  if (!std::getenv("TRACED_RUN")) GTEST_SKIP() << "traced by tests/faults/trace_flushes.sh";
+  RunToItsEnd(SwitchWork(1 << 20));
+  RunToItsEnd(SaveWork("C:\\faults\\Half-Life"));
+}
+
 }  // namespace

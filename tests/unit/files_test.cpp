@@ -82,6 +82,29 @@ TEST(FilesTest, ReplacingWaitsOutAProgramHoldingTheFileForAMoment) {
   EXPECT_EQ(bytes, "new");
 }
 
+// A prepared copy longer than the copy's 1 MiB chunks is installed byte for byte and keeps its
+// time of last change, as CopyFile keeps it.
+TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
+  testing_support::TempFolder folder;
+  const std::string prepared = folder / "de_dust.wpt.nnb", live = folder / "de_dust.wpt";
+  std::string bytes;
+  for (int i = 0; bytes.size() < (3u << 19); ++i) bytes += std::to_string(i) + " ";
+  ASSERT_TRUE(platform::WriteFileAtomic(prepared, bytes).ok());
+  ASSERT_TRUE(platform::WriteFileAtomic(live, "old").ok());
+  const SYSTEMTIME day = {2003, 6, 0, 15, 12, 30, 0, 0};
+  FILETIME changed{}, copied{};
+  ASSERT_TRUE(SystemTimeToFileTime(&day, &changed));
+  ASSERT_TRUE(SetFileTime(testing_support::HoldOpen(prepared, GENERIC_WRITE).get(), nullptr,
+                          nullptr, &changed));
+
+  const platform::Status replaced = platform::ReplaceWithCopy(prepared, live);
+  ASSERT_TRUE(replaced.ok()) << replaced.Message();
+  const std::string installed = testing_support::FileBytes(live);
+  EXPECT_TRUE(installed == bytes) << installed.size() << " bytes of " << bytes.size();
+  ASSERT_TRUE(GetFileTime(testing_support::HoldOpen(live).get(), nullptr, nullptr, &copied));
+  EXPECT_EQ(CompareFileTime(&copied, &changed), 0);
+}
+
 // A name without a folder (an install path set as a relative one) is the current folder's file.
 TEST(FilesTest, AFileNamedWithoutAFolderIsWrittenInTheCurrentFolder) {
   testing_support::TempFolder folder;
