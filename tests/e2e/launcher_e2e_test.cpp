@@ -93,7 +93,7 @@ class LaunchE2E : public LauncherE2E {
       DeleteFileA((folder + "launched.txt").c_str());
     }
     tools::RemoveTree(kDecoyFolder);
-    tools::RemoveDemoSteamInstall();
+    tools::LeaveNoGameToFind();
   }
   static std::string FakeGame() {
     return LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";

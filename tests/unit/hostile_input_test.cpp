@@ -22,6 +22,7 @@ constexpr char kHalfLife[] = "C:\\hostile";
 class HostileInput : public testing_support::ProgramTest {
  protected:
   void SetUp() override {
+    tools::LeaveNoGameToFind();  // the chooser would list a game found elsewhere
     tools::RemoveTree(kHalfLife);
     ASSERT_TRUE(tools::MakeFolders(kHalfLife));
   }

@@ -121,4 +121,9 @@ void RemoveDemoSteamInstall() {
   RemoveTree(kDemoSteamLibrary);
 }
 
+void LeaveNoGameToFind() {
+  RemoveDemoSteamInstall();
+  DeleteFileA((std::string(kDemoHalfLifeFolder) + "\\hl.exe").c_str());
+}
+
 }  // namespace tools

@@ -39,4 +39,8 @@ bool InstallDemoGameAsSteam(const std::string& gameExecutable);
 // Removes the Steam folders and Steam's registry values.
 void RemoveDemoSteamInstall();
 
+// Leaves no hl.exe where the launcher looks for the game but in the registry's
+// install folder: removes the demo Steam install and C:\SIERRA\Half-Life\hl.exe.
+void LeaveNoGameToFind();
+
 }  // namespace tools
