@@ -80,10 +80,25 @@ TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibraryInEitherList
 
   // Steam recorded only for the machine, by its 32-bit installer.
   tools::UnregisterSteam();
-  EXPECT_EQ(Find().found, "");
+  search = Find();
+  EXPECT_EQ(search.found, "");
+  EXPECT_NE(app::PlacesLookedIn(search).find("C:\\SIERRA\\Half-Life\n\nThe registry names no "
+                                             "Half-Life install folder.\nThe registry names no "
+                                             "Steam folder.\n\n"),
+            std::string::npos);
   ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, "Software\\Valve\\Steam", "InstallPath",
                                       REG_SZ, steam_.path() + '\0', tools::RegistryView::k32Bit));
   EXPECT_EQ(Find().found, InLibrary(library_.path()));
+
+  // A message names the first twelve places and counts the rest.
+  std::vector<std::string> many;
+  for (int i = 0; i < 15; ++i) many.push_back(library_ / std::to_string(i));
+  WriteLibraryList(tools::SteamLibraryList(many));
+  search = Find();
+  EXPECT_EQ(search.looked.size(), 17u);  // C:\SIERRA, Steam's own folder, 15 libraries
+  const std::string listed = app::PlacesLookedIn(search);
+  EXPECT_NE(listed.find(InLibrary(many[9]) + "  (Steam)\nand 5 more\n"), std::string::npos)
+      << listed;
 
   // A library list that cannot be read, or is not one, means Steam's own folder alone.
   WriteLibraryList("\"libraryfolders\" { \"0\" { \"path\" \"");
@@ -125,13 +140,15 @@ TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWith
 TEST_F(GameFolderTest, NowhereTheMainWindowFailsAsBeforeNamingEveryPlaceAndTheSettingsFile) {
   WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
   ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  ASSERT_TRUE(tools::RegisterInstallPath(elsewhere_ / "gone"));
   std::string steamAsRecorded = steam_.path();  // in lower case
   CharLowerBuffA(steamAsRecorded.data(), static_cast<DWORD>(steamAsRecorded.size()));
   const std::string places =
       "Half-Life (hl.exe) is in none of the folders looked in, in this "
       "order:\n\nC:\\SIERRA\\Half-Life\n" +
+      elsewhere_.path() + "\\gone  (the registry's Half-Life install folder)\n" +
       InLibrary(steamAsRecorded) + "  (Steam)\n" + InLibrary(library_.path()) +
-      "  (Steam)\n\nThe registry names no Half-Life install folder.\n\n"
+      "  (Steam)\n\n"
       "To use Half-Life in another folder, name it in \"" +
       app::SettingsFileBesideProgram() + "\":\n[Game]\nFolder=";
   app::Launcher& launcher = program_.launcher();
