@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+
 #include "app/launcher.h"
 #include "fakes.h"
 #include "support/demo_game.h"
@@ -91,14 +93,17 @@ TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibraryInEitherList
   EXPECT_EQ(Find().found, InLibrary(library_.path()));
 
   // A message names the first twelve places and counts the rest.
-  std::vector<std::string> many;
-  for (int i = 0; i < 15; ++i) many.push_back(library_ / std::to_string(i));
-  WriteLibraryList(tools::SteamLibraryList(many));
-  search = Find();
-  EXPECT_EQ(search.looked.size(), 17u);  // C:\SIERRA, Steam's own folder, 15 libraries
-  const std::string listed = app::PlacesLookedIn(search);
-  EXPECT_NE(listed.find(InLibrary(many[9]) + "  (Steam)\nand 5 more\n"), std::string::npos)
-      << listed;
+  for (int libraries : {10, 15}) {
+    std::vector<std::string> many;
+    for (int i = 0; i < libraries; ++i) many.push_back(library_ / std::to_string(i));
+    WriteLibraryList(tools::SteamLibraryList(many));
+    search = Find();
+    ASSERT_EQ(search.looked.size(), libraries + 2u);  // C:\SIERRA, Steam's own folder, libraries
+    const std::string listed = app::PlacesLookedIn(search);
+    const std::string last = InLibrary(many[9]) + "  (Steam)\n";
+    EXPECT_NE(listed.find(libraries == 10 ? last + "\n" : last + "and 5 more\n"), std::string::npos)
+        << listed;
+  }
 
   // A library list that cannot be read, or is not one, means Steam's own folder alone.
   WriteLibraryList("\"libraryfolders\" { \"0\" { \"path\" \"");
@@ -126,6 +131,15 @@ TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWith
   EXPECT_EQ(Find().found, elsewhere_ / "named");
   ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
 
+  // The program's own settings file is the one beside it.
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string beside = std::string(self, std::strrchr(self, '\\') + 1) + "launcher.ini";
+  ASSERT_TRUE(tools::WriteTextFile(beside, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
+  EXPECT_EQ(app::LocateGame(messages_, nullptr).found, elsewhere_.path());
+  DeleteFileA(beside.c_str());
+  EXPECT_TRUE(messages_.shown.empty());
+
   // A named folder without the game is reported, and the others are looked in.
   DeleteFileA((elsewhere_ / "hl.exe").c_str());
   app::GameSearch search = Find();
@@ -133,6 +147,13 @@ TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWith
   EXPECT_EQ(app::NamedFolderProblem(search),
             "The folder \"" + elsewhere_.path() + "\" named in \"" + settings_ +
                 "\" holds no hl.exe, so Half-Life is looked for in its usual places instead.");
+  ASSERT_TRUE(CopyFileA(settings_.c_str(), beside.c_str(), FALSE));
+  EXPECT_EQ(app::LocateGame(messages_, nullptr).found, kSierra);
+  DeleteFileA(beside.c_str());
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.find("The folder \"" + elsewhere_.path() + "\" named in \"" +
+                                         beside + "\" holds no hl.exe"),
+            0u);
 }
 
 // Nothing anywhere: the switch and the launch work in C:\SIERRA as before, and their failure
