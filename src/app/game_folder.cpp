@@ -29,11 +29,9 @@ std::string SteamFolder() {
 std::vector<std::string> SteamLibraries(const std::string& steamFolder) {
   if (steamFolder.empty()) return {};
   std::string bytes;
-  if (!platform::ReadWholeFile(PathBelow(steamFolder, kSteamLibraryList), bytes,
-                               kSteamLibraryFileLimit)
-           .ok())
-    return {};
-  return SteamLibraryFolders(bytes);
+  const platform::Status read = platform::ReadWholeFile(PathBelow(steamFolder, kSteamLibraryList),
+                                                        bytes, kSteamLibraryFileLimit);
+  return read.ok() ? SteamLibraryFolders(bytes) : std::vector<std::string>{};
 }
 
 const char* PlaceNote(PlaceKind kind) {
@@ -63,9 +61,9 @@ GameSearch FindGame(const std::string& settingsFile) {
   GameSearch search;
   search.settingsFile = settingsFile;
   GameRecords& records = search.records;
-  // Without the file the reader reports 99 and leaves the empty default.
-  // A relative folder counts from the settings file's folder, not from the current folder,
-  // which a switch leaves in the Counter-Strike folder.
+  // Without the settings file the reader leaves the empty default. A relative folder counts
+  // from the settings file's folder, not from the current folder, which a switch leaves in the
+  // Counter-Strike folder.
   records.namedFolder = ResolvedFrom(settingsFile.substr(0, settingsFile.find_last_of('\\') + 1),
                                      ReadText(settingsFile, kSettingsSection, kSettingsKey));
   records.installPath = ReadText("HKLM", "Software\\Valve\\Half-Life\\", "InstallPath");
