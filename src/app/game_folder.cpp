@@ -1,5 +1,6 @@
 #include "app/game_folder.h"
 
+#include "app/install_path.h"
 #include "app/steam_library_folders.h"
 #include "platform/files.h"
 #include "settings/module1.h"
@@ -66,7 +67,7 @@ GameSearch FindGame(const std::string& settingsFile) {
   // Counter-Strike folder.
   records.namedFolder = ResolvedFrom(settingsFile.substr(0, settingsFile.find_last_of('\\') + 1),
                                      ReadText(settingsFile, kSettingsSection, kSettingsKey));
-  records.installPath = ReadText("HKLM", "Software\\Valve\\Half-Life\\", "InstallPath");
+  records.installPath = ReadText("HKLM", kHalfLifeKey, kInstallPathValue);
   records.steamFolder = SteamFolder();
   records.steamLibraries = SteamLibraries(records.steamFolder);
   for (GamePlace& place : GamePlaces(records)) {

@@ -7,7 +7,7 @@ namespace app {
 void ReadInstallPath(std::string& hlPath) {
   hlPath.clear();
   // Trouble only shows in the status; the default then stands in the result.
-  (void)settings::ReadSetting("HKLM", "Software\\Valve\\Half-Life\\", "InstallPath", "S",
+  (void)settings::ReadSetting("HKLM", kHalfLifeKey, kInstallPathValue, "S",
                               std::string(kNoInstallPath), hlPath);
 }
 

@@ -5,6 +5,10 @@
 
 namespace app {
 
+// Where the game's installer records its folder, below HKLM.
+inline constexpr char kHalfLifeKey[] = "Software\\Valve\\Half-Life\\";
+inline constexpr char kInstallPathValue[] = "InstallPath";
+
 // What the install folder reads as when the registry has no value for it.
 inline constexpr char kNoInstallPath[] = "No Name";
 

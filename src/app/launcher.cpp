@@ -50,8 +50,8 @@ void Launcher::Activate(ProfileId profile) {
   platform::MessageBoxes& messages = program_.services().messages;
   auto locate = [&] {
     const GameSearch search = LocateGame(messages, window());
-    if (search.found.empty()) return SwitchFolder{kGameFolder, PlacesLookedIn(search)};
-    return SwitchFolder{PathBelow(search.found, "cstrike"), {}};
+    const std::string halfLife = search.found.empty() ? kSierraHalfLife : search.found;
+    return SwitchFolder{PathBelow(halfLife, "cstrike"), PlacesLookedIn(search)};
   };
   ActivateProfile(ProfileFor(profile), locate, messages, window());
 }

@@ -37,7 +37,6 @@ enum class ProfileId {
 
 const Profile& ProfileFor(ProfileId id);
 
-inline constexpr char kGameFolder[] = "C:\\SIERRA\\Half-Life\\cstrike";
 inline constexpr char kWaypointPattern[] = "maps\\*.wpt";
 
 // One step of an activation, in the order the steps run.
