@@ -33,10 +33,9 @@ fixed() {
     "$@"
   fi
 }
-# Each call that writes, flushes, names or removes a file, whatever the Wine
-# version uses; listen shows that the server is ready.
-calls='/^(p?writev?[0-9]*|ftruncate(64)?|fallocate|copy_file_range|sendfile(64)?|splice'
-calls+='|fsync|fdatasync|rename(at2?)?|link(at)?|unlink(at)?|listen)$'
+# The calls that write, flush or rename a file, whatever the Wine version uses;
+# listen shows that the server is ready.
+calls='/^(p?writev?[0-9]*|ftruncate(64)?|fallocate|fsync|fdatasync|rename(at2?)?|listen)$'
 traced() {  # traced LOG COMMAND...
   fixed strace -f --seccomp-bpf -y -ttt -T -qq -e signal=none -e trace="$calls" -o "$@"
 }
