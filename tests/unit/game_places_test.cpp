@@ -7,7 +7,6 @@
 namespace {
 
 using app::GamePlace;
-using app::PlaceKind;
 
 std::vector<std::string> Folders(const std::vector<GamePlace>& places) {
   std::vector<std::string> folders;
@@ -20,16 +19,12 @@ TEST(GamePlaces, NamedThenSierraThenInstallPathThenSteamsOwnFolderThenEachLibrar
                            "E:\\Half-Life",
                            "c:/program files (x86)/steam",
                            {"C:\\Program Files (x86)\\Steam", "F:\\SteamLibrary", "G:\\"}};
-  const std::vector<GamePlace> places = app::GamePlaces(records);
-  EXPECT_EQ(Folders(places), (std::vector<std::string>{
-                                 "D:\\Games\\HL", "C:\\SIERRA\\Half-Life", "E:\\Half-Life",
-                                 "c:\\program files (x86)\\steam\\steamapps\\common\\Half-Life",
-                                 "F:\\SteamLibrary\\steamapps\\common\\Half-Life",
-                                 "G:\\steamapps\\common\\Half-Life"}));
-  const PlaceKind kinds[] = {PlaceKind::kNamed, PlaceKind::kSierra, PlaceKind::kInstallPath,
-                             PlaceKind::kSteamLibrary};
-  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(places[i].kind, kinds[i]) << i;
-  EXPECT_EQ(places.back().kind, PlaceKind::kSteamLibrary);
+  EXPECT_EQ(
+      Folders(app::GamePlaces(records)),
+      (std::vector<std::string>{"D:\\Games\\HL", "C:\\SIERRA\\Half-Life", "E:\\Half-Life",
+                                "c:\\program files (x86)\\steam\\steamapps\\common\\Half-Life",
+                                "F:\\SteamLibrary\\steamapps\\common\\Half-Life",
+                                "G:\\steamapps\\common\\Half-Life"}));
 
   // Nothing recorded: C:\SIERRA\Half-Life alone. A folder named twice is looked in once, first
   // where it comes first.
@@ -43,14 +38,12 @@ TEST(GamePlaces, FolderNamesAreTakenAsWindowsNamesThem) {
   EXPECT_EQ(app::WindowsFolder("C:\\"), "C:\\");
   EXPECT_EQ(app::WindowsFolder("D:/"), "D:\\");
   EXPECT_EQ(app::WindowsFolder("\\\\server\\share\\"), "\\\\server\\share");
-  EXPECT_EQ(app::WindowsFolder(""), "");
   EXPECT_EQ(app::PathBelow("C:\\", "hl.exe"), "C:\\hl.exe");
   EXPECT_EQ(app::PathBelow("C:\\Games", "hl.exe"), "C:\\Games\\hl.exe");
   for (const char* absolute : {"D:\\Games", "d:/games", "\\\\server\\share", "\\Games", "D:"})
     EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", absolute), absolute);
   EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", "..\\Half-Life"), "C:\\Tools\\..\\Half-Life");
   EXPECT_EQ(app::ResolvedFrom("C:\\Tools", "HL"), "C:\\Tools\\HL");
-  EXPECT_EQ(app::ResolvedFrom("C:\\Tools\\", ""), "");
 }
 
 }  // namespace
