@@ -31,7 +31,10 @@ NATIVE_DIR="$ROOT/build/native"
 # files being flushed before they are renamed. libc6:i386 tells whether this
 # kernel runs 32-bit programs before Wine's 32-bit part is installed.
 PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64
-  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace)
+  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace locales)
+# Wine takes a process's ANSI code page from its locale. The code-page tests (ctest names
+# starting with CodePage) run again under each of these: 1251, 932 and 936.
+CODE_PAGE_LOCALES=(ru_RU.UTF-8 ja_JP.UTF-8 zh_CN.UTF-8)
 # The window-free logic built for Linux: clang with libclang-rt-dev (its
 # sanitizer and libFuzzer runtimes), g++ for the C++ library it builds against.
 NATIVE_PACKAGES=(cmake ninja-build googletest clang libclang-rt-dev g++)
@@ -53,6 +56,17 @@ ensure_packages() {
   fi
 }
 
+# Generates the code-page tests' locales that are missing (Debian's locales package holds
+# their sources; a fresh system has none of them).
+ensure_locales() {
+  local have locale
+  have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
+  for locale in "${CODE_PAGE_LOCALES[@]}"; do
+    local listed="${locale%%.*}.utf8"
+    grep -qx "${listed,,}" <<<"$have" || localedef -i "${locale%%.*}" -f UTF-8 "$locale"
+  done
+}
+
 # True when this kernel runs 32-bit Linux programs, and so Wine's 32-bit part.
 runs_32bit_programs() {
   /lib/ld-linux.so.2 --version >/dev/null 2>&1
@@ -70,6 +84,7 @@ ensure_wine_packages() {
     TEST_BUILD_DIR="$BUILD64_DIR"
   fi
   PREFIX="$TEST_BUILD_DIR/wineprefix"
+  ensure_locales
   choose_wine_loader
 }
 

@@ -3,7 +3,8 @@
 # 1. builds and tests the window-free logic natively (sanitizers, unit tests, a short fuzz run);
 # 2. builds the 32-bit launcher.exe (with its tests where they can run) and checks its imports
 #    and release zip;
-# 3. runs every test under Wine and Xvfb with Wine reporting Windows 10, then the end-to-end
+# 3. runs every test under Wine and Xvfb with Wine reporting Windows 10 (the code-page tests
+#    again under code pages 1251, 932 and 936, set by the locale), then the end-to-end
 #    tests (but the kill tests) and the manifest's version test again with Wine reporting Windows 7
 #    and, in a 32-bit prefix, Windows XP. The Wine runs use the 32-bit build, or the 64-bit
 #    build of the same sources where this machine cannot run 32-bit programs (see common.sh);
@@ -45,6 +46,10 @@ if [ "$TEST_BUILD_DIR" != "$BUILD_DIR" ]; then
 fi
 set_windows_version win10
 run_ctest || failed+=("Wine tests (Windows 10)")
+# The code-page tests again under the other ANSI code pages players have.
+for locale in "${CODE_PAGE_LOCALES[@]}"; do
+  LANG="$locale" run_ctest -R '^CodePage' || failed+=("code-page tests ($locale)")
+done
 set_windows_version win7
 run_ctest "${OTHER_VERSIONS[@]}" || failed+=("end-to-end tests (Windows 7)")
 if [ "$TEST_BUILD_DIR" = "$BUILD_DIR" ]; then
