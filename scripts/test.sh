@@ -10,12 +10,15 @@
 #    build of the same sources where this machine cannot run 32-bit programs (see common.sh);
 # 4. checks that launcher.exe builds byte for byte the same in another folder.
 # Fails when any part fails, after running them all.
-# With arguments, runs only the Wine ctest with them (Wine reporting WINE_WINDOWS, win10 unless set).
+# With arguments, runs only the Wine ctest with them (Wine reporting WINE_WINDOWS, win10 unless set,
+# under the locale TEST_LANG, C.UTF-8 unless set).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 # Wine takes its ANSI code page from the locale: 1252 under C.UTF-8, which the tests expect.
+# TEST_LANG sets another for a run with arguments (TEST_LANG=ja_JP.UTF-8 for 932).
 unset LC_ALL LC_CTYPE
-export LANG=C.UTF-8
+export LANG="${TEST_LANG:-C.UTF-8}"
+
 
 # The end-to-end runs under other Windows versions: the kill tests prove the file replacement,
 # which the version Wine reports does not change, and run under Windows 10 only.
