@@ -1,14 +1,21 @@
 #include "app/activation.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/backups.h"
 #include "platform/files.h"
+#include "platform/listing.h"
 
 namespace app {
 namespace {
 
 constexpr char kActivationTitle[] = "MsgBox Demonstration";
+
+// One live file a switch changes, relative to the game folder; no source: it is removed.
+struct LiveChange {
+  std::string live, source;
+};
 
 std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps,
                                         const std::string& gameFolder) {
@@ -21,75 +28,135 @@ std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps
   return missing;
 }
 
-// Each live file is backed up, if it must be, right before it is touched.
-platform::Status RunStep(const ActivationStep& step, const std::string& gameFolder,
-                         SwitchBackups& backups) {
-  if (step.kind == ActivationStep::Kind::kRemoveOtherWaypoints) {
-    const std::string folder = step.destination.substr(0, step.destination.find_last_of('\\') + 1);
-    return platform::DeleteMatching(
-        gameFolder + "\\" + step.destination, step.keep,
-        [&](const std::string& name) { return backups.KeepIfUnique(folder + name); });
+// The steps as changes to single files, in their order; the waypoint files the
+// set does not install are listed now.
+platform::Status ListChanges(const std::vector<ActivationStep>& steps,
+                             const std::string& gameFolder, std::vector<LiveChange>& changes) {
+  for (const ActivationStep& step : steps) {
+    if (step.kind == ActivationStep::Kind::kInstall) {
+      changes.push_back({step.destination, step.source});
+      continue;
+    }
+    const platform::Listing listing =
+        platform::ListNames(gameFolder + "\\" + step.destination, platform::ListFilter::kAllFiles);
+    if (!listing.status.ok()) return listing.status;
+    const std::string folder = platform::FolderOf(step.destination);
+    for (const std::string& name : listing.names) {
+      auto same = [&](const std::string& kept) {
+        return lstrcmpiA(kept.c_str(), name.c_str()) == 0;
+      };
+      if (std::none_of(step.keep.begin(), step.keep.end(), same)) {
+        changes.push_back({folder + "\\" + name, ""});
+      }
+    }
   }
-  platform::Status kept = backups.KeepIfUnique(step.destination);
-  if (!kept.ok()) return kept;
-  return platform::ReplaceWithCopy(gameFolder + "\\" + step.source,
-                                   gameFolder + "\\" + step.destination);
+  return platform::Status::Ok();
+}
+
+std::vector<std::string> ReadOnlyFiles(const std::vector<LiveChange>& changes,
+                                       const std::string& gameFolder) {
+  std::vector<std::string> readOnly;
+  for (const LiveChange& change : changes) {
+    const std::string path = gameFolder + "\\" + change.live;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+      readOnly.push_back(path);
+    }
+  }
+  return readOnly;
+}
+
+std::string ListOf(const std::vector<std::string>& paths) {
+  std::string text;
+  for (const std::string& path : paths) text += "\n" + path;
+  return text;
+}
+
+// What a failed commit left: nothing changed, or exactly which files are new or gone.
+std::string Aftermath(const SwitchTransaction::Outcome& outcome, const std::string& profile) {
+  const std::string failed =
+      outcome.failure.Message() + "\n\nThe " + profile + " profile was not switched";
+  if (outcome.changed.empty()) return failed + ".\n\nNo file was changed.";
+  std::vector<std::string> fresh, removed;
+  for (const std::string& path : outcome.changed) {
+    (platform::FileExists(path) ? fresh : removed).push_back(path);
+  }
+  std::string text = failed + ", and putting the files back failed too:\n\n" +
+                     outcome.undoFailure.Message() + "\n";
+  if (!fresh.empty())
+    text += "\nThese files are the " + profile + " profile's:" + ListOf(fresh) + "\n";
+  if (!removed.empty()) text += "\nThese files were removed:" + ListOf(removed) + "\n";
+  return text + "\nEvery other file is as it was.";
 }
 
 }  // namespace
 
 bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>& locate,
-                     platform::MessageBoxes& messages, HWND owner, std::optional<SYSTEMTIME> time) {
+                     platform::MessageBoxes& messages, HWND owner, const SwitchOptions& options) {
   using platform::MessageStyle;
   messages.Show(owner, profile.message, kActivationTitle, MessageStyle::kInformation);
 
   const SwitchFolder located = locate();
   const std::string& gameFolder = located.folder;
   const std::string note = located.failureNote.empty() ? "" : "\n\n" + located.failureNote;
-  platform::Status entered = platform::SetCurrentFolder(gameFolder);
-  if (!entered.ok()) {
-    messages.Show(owner, entered.Message() + "\n\nNo file was changed." + note, std::nullopt,
-                  MessageStyle::kCritical);
+  auto fail = [&](const std::string& text) {
+    messages.Show(owner, text + note, std::nullopt, MessageStyle::kCritical);
     return false;
-  }
+  };
+  const std::string unchanged = "\n\nNo file was changed.";
+  platform::Status entered = platform::SetCurrentFolder(gameFolder);
+  if (!entered.ok()) return fail(entered.Message() + unchanged);
 
+  const std::string notSwitched = std::string("The ") + profile.name + " profile was not switched";
   const std::vector<ActivationStep> steps = PlanActivation(profile);
   const std::vector<std::string> missing = MissingSources(steps, gameFolder);
   if (!missing.empty()) {
-    std::string text = std::string("The ") + profile.name +
-                       " profile was not switched because these prepared files are missing:\n";
-    for (const std::string& path : missing) text += "\n" + path;
-    messages.Show(owner, text + "\n\nNo file was changed." + note, std::nullopt,
-                  MessageStyle::kCritical);
-    return false;
+    return fail(notSwitched + " because these prepared files are missing:\n" + ListOf(missing) +
+                unchanged);
+  }
+  std::vector<LiveChange> changes;
+  platform::Status listed = ListChanges(steps, gameFolder, changes);
+  if (!listed.ok()) return fail(listed.Message() + "\n\n" + notSwitched + "." + unchanged);
+  // Windows refuses to replace or delete a read-only file; only the player
+  // may clear an attribute the player set.
+  const std::vector<std::string> readOnly = ReadOnlyFiles(changes, gameFolder);
+  if (!readOnly.empty()) {
+    return fail(notSwitched + " because these files are read-only:\n" + ListOf(readOnly) +
+                "\n\nTo clear the attribute, right-click each file, choose Properties and "
+                "uncheck Read-only, or type attrib -r followed by the file's name in a command "
+                "prompt." +
+                unchanged);
   }
 
-  if (!time) {
-    time.emplace();
-    GetLocalTime(&*time);
-  }
-  SwitchBackups backups(gameFolder, *time);
-  for (const ActivationStep& step : steps) {
-    platform::Status done = RunStep(step, gameFolder, backups);
-    if (!done.ok()) {
-      messages.Show(owner,
-                    done.Message() + "\n\nThe " + profile.name +
-                        " profile was switched only up to this file." + note,
-                    std::nullopt, MessageStyle::kCritical);
-      return false;
+  RemoveLeftovers(gameFolder);
+  RemoveLeftovers(gameFolder + "\\" + platform::FolderOf(kWaypointPattern));
+  SYSTEMTIME time = options.time.value_or(SYSTEMTIME{});
+  if (!options.time) GetLocalTime(&time);
+  SwitchBackups backups(gameFolder, time);
+  SwitchTransaction transaction(options.afterChange);
+  for (const LiveChange& change : changes) {
+    const std::string live = gameFolder + "\\" + change.live;
+    platform::Status staged = backups.KeepIfUnique(change.live);
+    if (staged.ok()) {
+      staged = change.source.empty()
+                   ? transaction.StageRemove(live)
+                   : transaction.StageReplace(gameFolder + "\\" + change.source, live);
     }
+    if (!staged.ok()) return fail(staged.Message() + "\n\n" + notSwitched + "." + unchanged);
   }
+  const SwitchTransaction::Outcome outcome = transaction.Commit();
+  if (!outcome.failure.ok()) return fail(Aftermath(outcome, profile.name));
   return true;
 }
 
 bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
-                     platform::MessageBoxes& messages, HWND owner, std::optional<SYSTEMTIME> time) {
+                     platform::MessageBoxes& messages, HWND owner, const SwitchOptions& options) {
   return ActivateProfile(
       profile,
       [&] {
         return SwitchFolder{gameFolder, {}};
       },
-      messages, owner, time);
+      messages, owner, options);
 }
 
 }  // namespace app

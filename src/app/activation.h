@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/activation_transaction.h"
 #include "app/profiles.h"
 #include "platform/message_box.h"
 
@@ -19,20 +20,27 @@ struct SwitchFolder {
   std::string failureNote;
 };
 
+// What tests choose about a switch.
+struct SwitchOptions {
+  std::optional<SYSTEMTIME> time;              // names the backups' folder; else the local time
+  SwitchTransaction::AfterChange afterChange;  // runs after each change to a live file
+};
+
 // Tells the user what to do next, asks `locate` for the Counter-Strike folder
 // (only now, so that the message comes before any file is looked at), makes
-// it the current folder, then installs the profile's files. Nothing is changed when a prepared file
-// is missing; a live file is never left missing or partial, and one whose bytes are in no prepared
-// copy is backed up before it is replaced or removed (see SwitchBackups), its backup named by
-// `time`, the local time if not given. Every problem is reported in a message box. Returns true
-// when the whole profile is in place.
+// it the current folder, then installs the profile's files, all or none (see
+// SwitchTransaction). Nothing is changed when a prepared file is missing or a
+// live file the switch would replace or remove is read-only (which Windows
+// would refuse half-way). A live file whose bytes are in no prepared copy is
+// backed up first (see SwitchBackups). Every problem is reported in a message
+// box. Returns true when the whole profile is in place.
 bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>& locate,
                      platform::MessageBoxes& messages, HWND owner,
-                     std::optional<SYSTEMTIME> time = std::nullopt);
+                     const SwitchOptions& options = {});
 
 // The same in a known Counter-Strike folder.
 bool ActivateProfile(const Profile& profile, const std::string& gameFolder,
                      platform::MessageBoxes& messages, HWND owner,
-                     std::optional<SYSTEMTIME> time = std::nullopt);
+                     const SwitchOptions& options = {});
 
 }  // namespace app

@@ -5,37 +5,35 @@
 #include <algorithm>
 
 #include "platform/handles.h"
-#include "platform/listing.h"
 
 namespace platform {
 namespace {
 
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
-  return path.substr(0, slash);
-}
-
-// Renames `from` to `to`, over an existing `to` only with `replace`. Another
-// program may hold either file open for a moment (a virus scanner, an indexer,
-// the game reading it), which makes the rename fail with access denied or a
-// sharing violation: it is tried again for about three quarters of a second
-// before the failure is reported.
-bool Rename(const std::string& from, const std::string& to, bool replace) {
+// Another program may hold a file open for a moment (a virus scanner, an
+// indexer, the game reading it), which makes renaming or deleting it fail with
+// access denied or a sharing violation: `attempt` is tried again for about
+// three quarters of a second before the failure is reported.
+template <typename Attempt>
+bool Retried(Attempt attempt) {
   constexpr int kRetries = 10;
-  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
   DWORD pause = 1;
-  for (int attempt = 0;; ++attempt) {
-    if (MoveFileExA(from.c_str(), to.c_str(), flags)) return true;
+  for (int tried = 0;; ++tried) {
+    if (attempt()) return true;
     const DWORD error = GetLastError();
-    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kRetries) {
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || tried == kRetries) {
       SetLastError(error);
       return false;
     }
     Sleep(pause);
     pause = std::min<DWORD>(pause * 2, 250);
   }
+}
+
+// Renames `from` to `to`, over an existing `to` only with `replace`; the
+// rename is written through.
+bool Rename(const std::string& from, const std::string& to, bool replace) {
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  return Retried([&] { return MoveFileExA(from.c_str(), to.c_str(), flags) != 0; });
 }
 
 // A new file beside `destination` that takes its name only with its bytes on
@@ -148,6 +146,13 @@ bool CopyInto(HANDLE file, const std::string& source) {
 
 }  // namespace
 
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
+  return path.substr(0, slash);
+}
+
 Status SetCurrentFolder(const std::string& folder) {
   if (!SetCurrentDirectoryA(folder.c_str())) {
     return Status::LastError("Could not open the folder " + Quoted(folder));
@@ -209,31 +214,33 @@ Status CreateNewFolder(const std::string& base, std::string& folder) {
   }
 }
 
-Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep,
-                      const std::function<Status(const std::string&)>& beforeEach) {
-  Listing listing = ListNames(pattern, ListFilter::kAllFiles);
-  if (!listing.status.ok()) return listing.status;
-  const std::string folder = FolderOf(pattern);
-  for (const std::string& name : listing.names) {
-    auto same = [&](const std::string& kept) { return lstrcmpiA(kept.c_str(), name.c_str()) == 0; };
-    if (std::any_of(keep.begin(), keep.end(), same)) continue;
-    if (beforeEach) {
-      Status ready = beforeEach(name);
-      if (!ready.ok()) return ready;
-    }
-    std::string path = folder + "\\" + name;
-    if (!DeleteFileA(path.c_str())) return Status::LastError("Could not delete " + Quoted(path));
-  }
-  return Status::Ok();
+Status WriteCopy(const std::string& source, const std::string& path) {
+  const std::string copyFailed = "Could not copy " + Quoted(source) + " to " + Quoted(path);
+  UniqueHandle file = AdoptHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Status::LastError(copyFailed);
+  if (CopyInto(file.get(), source) && FlushFileBuffers(file.get())) return Status::Ok();
+  const DWORD error = GetLastError();
+  file.reset();
+  DeleteFileA(path.c_str());
+  return Status::Failed(copyFailed, error);
 }
 
-Status ReplaceWithCopy(const std::string& source, const std::string& destination) {
-  const std::string copyFailed = "Could not copy " + Quoted(source) + " to " + Quoted(destination);
-  TemporaryFile temporary(destination);
-  Status opened = temporary.Opened(copyFailed);
-  if (!opened.ok()) return opened;
-  if (!CopyInto(temporary.handle(), source)) return Status::LastError(copyFailed);
-  return temporary.MoveTo(true);
+Status KeepAside(const std::string& path, const std::string& aside) {
+  // A second name for the same bytes costs nothing; a file system without
+  // links (FAT32) gets a copy.
+  if (CreateHardLinkA(aside.c_str(), path.c_str(), nullptr)) return Status::Ok();
+  return WriteCopy(path, aside);
+}
+
+Status RenameFile(const std::string& from, const std::string& to) {
+  if (Rename(from, to, true)) return Status::Ok();
+  return Status::LastError("Could not replace " + Quoted(to));
+}
+
+Status RemoveFile(const std::string& path) {
+  if (Retried([&] { return DeleteFileA(path.c_str()) != 0; })) return Status::Ok();
+  return Status::LastError("Could not delete " + Quoted(path));
 }
 
 Status WriteFileAtomic(const std::string& path, std::string_view bytes) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +9,9 @@
 #include "platform/status.h"
 
 namespace platform {
+
+// The folder part of `path`: "." for a bare name, "C:\\" for a file in a root.
+std::string FolderOf(const std::string& path);
 
 Status SetCurrentFolder(const std::string& folder);
 
@@ -30,20 +32,22 @@ Status CreateFolder(const std::string& folder, bool& created);
 // "base (2)", "base (3)" and so on. `folder` receives the name it got.
 Status CreateNewFolder(const std::string& base, std::string& folder);
 
-// Deletes every file (not folder) in one folder whose name matches the last
-// component of `pattern`, e.g. "C:\\game\\maps\\*.wpt". Subfolders are not
-// searched. Names listed in `keep` stay (compared ignoring letter case, as the
-// file system does). Matching nothing is not a failure. `beforeEach`, when
-// given, runs with the file's name before each delete; its failure stops
-// the deletes there.
-Status DeleteMatching(const std::string& pattern, const std::vector<std::string>& keep = {},
-                      const std::function<Status(const std::string&)>& beforeEach = {});
+// Copies `source`, with its time of last change, to the new file `path` and
+// flushes it to the disk; on failure no file `path` is left.
+Status WriteCopy(const std::string& source, const std::string& path);
 
-// Replaces `destination` with a copy of `source` so that the destination is
-// never missing or partial: the copy goes to a temporary file in the
-// destination's folder first, is flushed to the disk and only then renamed
-// over the destination. The copy keeps the source's time of last change.
-Status ReplaceWithCopy(const std::string& source, const std::string& destination);
+// Gives the bytes of `path` the second name `aside` (which must not exist), so
+// that they stay when `path` is replaced or deleted: a hard link, or where the
+// file system has none a flushed copy.
+Status KeepAside(const std::string& path, const std::string& aside);
+
+// Renames `from` over `to` (existing or not), written through. A rename or
+// delete that another program's open handle refuses is tried again for about
+// three quarters of a second before it fails.
+Status RenameFile(const std::string& from, const std::string& to);
+
+// Deletes the file `path`, tried again the same way.
+Status RemoveFile(const std::string& path);
 
 // Copies `source` to `destination`, which must not exist: the copy goes to a
 // temporary file beside it, is flushed to the disk and only then takes the

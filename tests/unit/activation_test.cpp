@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <optional>
 
@@ -23,10 +22,9 @@ class ActivationTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path())); }
 
-  bool Activate(ProfileId id, const std::string& folder = "",
-                std::optional<SYSTEMTIME> time = std::nullopt) {
+  bool Activate(ProfileId id, const std::string& folder = "", app::SwitchOptions options = {}) {
     return app::ActivateProfile(app::ProfileFor(id), folder.empty() ? game_ : folder, messages_,
-                                nullptr, time);
+                                nullptr, options);
   }
   std::string Read(const std::string& name) const {
     return testing_support::FileBytes(game_ + "\\" + name);
@@ -135,20 +133,116 @@ TEST_F(ActivationTest, MissingSourcesChangeNothingAndAreAllNamed) {
   EXPECT_EQ(messages_.shown[1].style, platform::MessageStyle::kCritical);
 }
 
-TEST_F(ActivationTest, FailuresAreReportedWithThePathAndKeepTheLiveFile) {
-  // liblist.gam is held open without sharing: earlier steps stay done, it stays whole.
-  const std::string live = game_ + "\\liblist.gam", before = Read("liblist.gam");
-  platform::UniqueHandle held = HoldOpen(live);
-  EXPECT_FALSE(Activate(ProfileId::kRedubot));
-  held.reset();
-  // The path, and the system's reason without its line end.
+// The live files: no backups, and none of the files a switch keeps beside them, which stay while
+// another program holds the live file open (the next switch removes them).
+std::map<std::string, std::string> LiveFiles(const std::map<std::string, std::string>& files) {
+  std::map<std::string, std::string> live = files;
+  std::erase_if(live, [](const auto& file) {
+    return file.first.starts_with("launcher backups") || file.first.ends_with(".tmp");
+  });
+  return live;
+}
+std::vector<std::string> Leftovers(const std::map<std::string, std::string>& files) {
+  std::vector<std::string> names;
+  for (const auto& [name, bytes] : files) {
+    if (name.ends_with(".tmp")) names.push_back(name);
+  }
+  return names;
+}
+
+// From Rambot to NNBot, a file held open without sharing, either from the start (the switch
+// stops while it stages) or from the moment the map cycle, its first live file, was replaced
+// (the switch puts back what it changed): every live file stays byte for byte as it was.
+TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) {
+  ASSERT_TRUE(Activate(ProfileId::kRambot));
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "my stray"));
+  const auto before = Files(game_);
+  struct Row {
+    const char* held;
+    bool fromTheStart;
+  };
+  const Row rows[] = {
+      {"mapcycle.txt", true},           {"liblist.gam", true},
+      {"maps\\nnb\\de_nuke.wpt", true},  // a prepared copy that cannot be read
+      {"liblist.gam", false},           {"bot.cfg", false},
+      {"maps\\de_dust.wpt", false},     {"maps\\stray.wpt", false}};  // to be removed
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.held) + (row.fromTheStart ? " from the start" : " later"));
+    const std::string held = game_ + "\\" + row.held;
+    platform::UniqueHandle holder;
+    if (row.fromTheStart) holder = HoldOpen(held);
+    app::SwitchOptions options;
+    options.afterChange = [&](const std::string& live) {
+      if (!holder && live == game_ + "\\mapcycle.txt") holder = HoldOpen(held);
+    };
+    messages_.shown.clear();
+    EXPECT_FALSE(Activate(ProfileId::kNNBot, "", options));
+    holder.reset();
+    EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_NE(LastMessage().find("\"" + held + "\""), std::string::npos) << LastMessage();
+    EXPECT_TRUE(
+        LastMessage().ends_with("The NNBot profile was not switched.\n\nNo file was changed."))
+        << LastMessage();
+  }
+  ASSERT_TRUE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(Leftovers(Files(game_)), std::vector<std::string>{});
+}
+
+// An undo that fails too (the new map cycle held open once it is in place, the library list
+// held from then on) says which files are new; every other file is as it was.
+TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
+  ASSERT_TRUE(Activate(ProfileId::kRambot));
+  auto expected = Files(game_);
+  expected["mapcycle.txt"] = Read("mapcycle.nnb.txt");
+  std::vector<platform::UniqueHandle> held;
+  app::SwitchOptions options;
+  options.afterChange = [&](const std::string& live) {
+    if (live != game_ + "\\mapcycle.txt") return;
+    held.push_back(HoldOpen(live));
+    held.push_back(HoldOpen(game_ + "\\liblist.gam"));
+  };
+  EXPECT_FALSE(Activate(ProfileId::kNNBot, "", options));
+  held.clear();
+  EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(expected));
   const std::string message = LastMessage();
-  EXPECT_TRUE(message.find(live) != std::string::npos && message.find('\r') == std::string::npos &&
-              !std::isspace(static_cast<unsigned char>(message.back())))
+  EXPECT_NE(message.find("Could not replace \"" + game_ + "\\liblist.gam\""), std::string::npos)
       << message;
-  EXPECT_EQ(Read("liblist.gam"), before);
-  EXPECT_EQ(Read("mapcycle.txt"), tools::DemoFileContent("mapcycle.red.txt"));
-  for (const std::string& name : tools::FolderNames(game_)) EXPECT_FALSE(name.ends_with(".tmp"));
+  EXPECT_NE(message.find("Could not replace \"" + game_ + "\\mapcycle.txt\""), std::string::npos);
+  EXPECT_NE(message.find("These files are the NNBot profile's:\n" + game_ + "\\mapcycle.txt\n"),
+            std::string::npos);
+  EXPECT_TRUE(message.ends_with("Every other file is as it was.")) << message;
+}
+
+// Windows refuses to replace or delete a read-only file, Wine does not: each one a switch would
+// replace or remove is named before anything changes, and its attribute stays.
+TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
+  ASSERT_TRUE(Activate(ProfileId::kRambot));
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "my stray"));
+  const std::vector<std::string> readOnly = {game_ + "\\liblist.gam", game_ + "\\maps\\stray.wpt",
+                                             game_ + "\\maps\\cs_assault.wpt"};
+  for (const std::string& path : readOnly) {
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  }
+  const auto before = Files(game_);
+  EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(Files(game_), before);
+  const std::string message = LastMessage();
+  EXPECT_EQ(message, "The NNBot profile was not switched because these files are read-only:\n\n" +
+                         readOnly[2] + "\n" + readOnly[1] + "\n" + readOnly[0] +
+                         "\n\nTo clear the attribute, right-click each file, choose Properties "
+                         "and uncheck Read-only, or type attrib -r followed by the file's name "
+                         "in a command prompt.\n\nNo file was changed.");
+  for (const std::string& path : readOnly) {
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+  // What a killed switch left beside the live files goes with the next switch.
+  for (const char* left : {"liblist.gam.launcher-new.tmp", "maps\\gone.wpt.launcher-old.tmp"}) {
+    ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + left, "left"));
+  }
+  EXPECT_TRUE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(Leftovers(Files(game_)), std::vector<std::string>{});
 }
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
@@ -168,8 +262,8 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
     ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + name, bytes));
   }
   const std::map<std::string, std::string> before = Files(game_);
-  ASSERT_TRUE(Activate(ProfileId::kRambot, "", time));
-  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", time));
+  ASSERT_TRUE(Activate(ProfileId::kRambot, "", {time, {}}));
+  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", {time, {}}));
   const std::string first = "2024-05-17 21.04.09\\", second = "2024-05-17 21.04.09 (2)\\";
   const std::map<std::string, std::string> kept = {
       {first + "liblist.gam", before.at("liblist.gam")},
@@ -183,7 +277,7 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
   for (ProfileId id : {ProfileId::kRambot, ProfileId::kRealbot, ProfileId::kNNBot,
                        ProfileId::kAndroid, ProfileId::kRestore}) {
     EXPECT_EQ(Activate(id), id != ProfileId::kRestore);
-    EXPECT_EQ(Activate(id, "", time), id != ProfileId::kRestore);
+    EXPECT_EQ(Activate(id, "", {time, {}}), id != ProfileId::kRestore);
   }
   EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
 }

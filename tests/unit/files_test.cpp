@@ -48,11 +48,16 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
   // Written in place and copied from a prepared file, as saves and profile switches do.
   const std::string prepared = folder / "liblist.prepared";
   ASSERT_TRUE(platform::WriteFileAtomic(prepared, contents[1]).ok());
+  // A copy staged beside it and renamed over it, as a profile switch puts it in place.
+  auto replaceWithCopy = [&] {
+    platform::Status staged = platform::WriteCopy(prepared, path + ".new");
+    return staged.ok() ? platform::RenameFile(path + ".new", path) : staged;
+  };
   int failed = 0;
   std::string firstFailure;
   for (int i = 1; i <= 300; ++i) {
-    platform::Status replaced = i % 2 ? platform::ReplaceWithCopy(prepared, path)
-                                      : platform::WriteFileAtomic(path, contents[0]);
+    platform::Status replaced =
+        i % 2 ? replaceWithCopy() : platform::WriteFileAtomic(path, contents[0]);
     if (!replaced.ok() && !failed++) firstFailure = replaced.Message();
   }
   writing = false;
@@ -82,7 +87,7 @@ TEST(FilesTest, ReplacingWaitsOutAProgramHoldingTheFileForAMoment) {
   EXPECT_EQ(bytes, "new");
 }
 
-// A prepared copy longer than the copy's 1 MiB chunks is installed byte for byte and keeps its
+// A prepared copy longer than the copy's 1 MiB chunks is copied byte for byte and keeps its
 // time of last change, as CopyFile keeps it.
 TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
   testing_support::TempFolder folder;
@@ -93,7 +98,7 @@ TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
   FILETIME changed{0, 30000000}, copied{};
   ASSERT_TRUE(SetFileTime(testing_support::HoldOpen(prepared, GENERIC_WRITE).get(), nullptr,
                           nullptr, &changed));
-  ASSERT_TRUE(platform::ReplaceWithCopy(prepared, live).ok());
+  ASSERT_TRUE(platform::WriteCopy(prepared, live).ok());
   EXPECT_TRUE(testing_support::FileBytes(live) == bytes);
   ASSERT_TRUE(GetFileTime(testing_support::HoldOpen(live).get(), nullptr, nullptr, &copied));
   EXPECT_EQ(CompareFileTime(&copied, &changed), 0);
