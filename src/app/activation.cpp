@@ -89,6 +89,31 @@ std::string Aftermath(const SwitchTransaction::Outcome& outcome, const std::stri
   return text + "\nEvery other file is as it was.";
 }
 
+// Backs up, stages and commits the changes; returns what failed, or nothing.
+// The staged and old files are gone when it returns, before any message.
+std::string Switch(const std::vector<LiveChange>& changes, const std::string& gameFolder,
+                   const std::string& profile, const SwitchOptions& options) {
+  SYSTEMTIME time = options.time.value_or(SYSTEMTIME{});
+  if (!options.time) GetLocalTime(&time);
+  SwitchBackups backups(gameFolder, time);
+  SwitchTransaction transaction(options.afterChange);
+  for (const LiveChange& change : changes) {
+    const std::string live = gameFolder + "\\" + change.live;
+    platform::Status staged = backups.KeepIfUnique(change.live);
+    if (staged.ok()) {
+      staged = change.source.empty()
+                   ? transaction.StageRemove(live)
+                   : transaction.StageReplace(gameFolder + "\\" + change.source, live);
+    }
+    if (!staged.ok()) {
+      return staged.Message() + "\n\nThe " + profile +
+             " profile was not switched.\n\nNo file was changed.";
+    }
+  }
+  const SwitchTransaction::Outcome outcome = transaction.Commit();
+  return outcome.failure.ok() ? "" : Aftermath(outcome, profile);
+}
+
 }  // namespace
 
 bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>& locate,
@@ -130,23 +155,8 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
 
   RemoveLeftovers(gameFolder);
   RemoveLeftovers(gameFolder + "\\" + platform::FolderOf(kWaypointPattern));
-  SYSTEMTIME time = options.time.value_or(SYSTEMTIME{});
-  if (!options.time) GetLocalTime(&time);
-  SwitchBackups backups(gameFolder, time);
-  SwitchTransaction transaction(options.afterChange);
-  for (const LiveChange& change : changes) {
-    const std::string live = gameFolder + "\\" + change.live;
-    platform::Status staged = backups.KeepIfUnique(change.live);
-    if (staged.ok()) {
-      staged = change.source.empty()
-                   ? transaction.StageRemove(live)
-                   : transaction.StageReplace(gameFolder + "\\" + change.source, live);
-    }
-    if (!staged.ok()) return fail(staged.Message() + "\n\n" + notSwitched + "." + unchanged);
-  }
-  const SwitchTransaction::Outcome outcome = transaction.Commit();
-  if (!outcome.failure.ok()) return fail(Aftermath(outcome, profile.name));
-  return true;
+  const std::string failure = Switch(changes, gameFolder, profile.name, options);
+  return failure.empty() || fail(failure);
 }
 
 bool ActivateProfile(const Profile& profile, const std::string& gameFolder,

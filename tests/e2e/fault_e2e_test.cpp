@@ -2,7 +2,8 @@
 // NNBot: a file held open without sharing; a full disk or an immutable file or
 // folder, set up from the Linux side by tests/faults/run_fault_case.sh; the
 // program killed at many moments mid-work. Afterwards every file is whole: its
-// old or its new content, never missing, never cut short.
+// old or its new content, never missing, never cut short; after a failure
+// every file is old.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -85,7 +86,7 @@ struct Work {
   std::string folder;
   Files before, after;
   std::function<Run()> start;
-  bool untouched = false;  // a failure must come before any file changes
+  bool noBackup = false;  // a failure must leave no backup behind
 };
 
 // Saving a modification "big" below `halfLife` whose mapcycle.txt holds
@@ -163,7 +164,7 @@ Work BackupWork() {
   while (own.size() < (256 << 10)) own += "de_own_" + std::to_string(own.size()) + "\r\n";
   EXPECT_TRUE(tools::WriteTextFile(std::string(kGame) + "\\mapcycle.txt", own));
   work.before["mapcycle.txt"] = own;
-  work.untouched = true;
+  work.noBackup = true;
   return work;
 }
 
@@ -209,7 +210,8 @@ Outcome ExpectOldOrNew(const Work& work, const Files& now) {
 // ---- Failures that stop the work
 
 // The work must fail with a report holding every one of `named` and leave
-// every file old, no temporary file, and the editor open with its rotation.
+// every file old, byte for byte, no temporary file, and the editor open with
+// its rotation.
 // With `holdOpen`, that file is held open from just before the work starts
 // until the report is answered.
 void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
@@ -237,10 +239,10 @@ void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
   }
   const Tree now = Collect(work.folder);
   const Outcome outcome = ExpectOldOrNew(work, now.files);
-  EXPECT_GT(outcome.old, 0) << "the work did not stop part way";
-  EXPECT_TRUE(now.temporaries.empty());
-  if (work.untouched) {
-    EXPECT_EQ(outcome.fresh, 0) << "a file was changed before the failure";
+  EXPECT_GT(outcome.old, 0) << "the work did not stop";
+  EXPECT_EQ(outcome.fresh, 0) << "a file was left changed after the failure";
+  EXPECT_EQ(now.temporaries, std::vector<std::string>{});
+  if (work.noBackup) {
     EXPECT_EQ(tools::FolderNames(work.folder + "\\launcher backups").size(), 0u)
         << "a backup that failed left something behind";
   }
@@ -252,11 +254,17 @@ TEST(FaultE2E, SaveOverAFileHeldOpenFailsAndKeepsTheOldFile) {
   ExpectFailsWhole(work, {path, platform::SystemErrorText(ERROR_ACCESS_DENIED)}, path);
 }
 
-// The live waypoint is in no prepared copy, so its backup is the first to meet the lock.
-TEST(FaultE2E, SwitchOverAWaypointHeldOpenStopsWithEveryFileWhole) {
-  const std::string path = std::string(kGame) + "\\maps\\de_dust.wpt";
-  ExpectFailsWhole(SwitchWork(16 << 10), {path, platform::SystemErrorText(ERROR_SHARING_VIOLATION)},
-                   path);
+// A live file of each kind held open: the switch cannot read it to back it up or to compare it
+// with its prepared copies, and stops before it changes anything.
+TEST(FaultE2E, SwitchOverAFileHeldOpenChangesNothing) {
+  for (const char* name : {"mapcycle.txt", "liblist.gam", "bot.cfg", "maps\\de_dust.wpt"}) {
+    SCOPED_TRACE(name);
+    const std::string path = std::string(kGame) + "\\" + name;
+    ExpectFailsWhole(SwitchWork(16 << 10),
+                     {path, platform::SystemErrorText(ERROR_SHARING_VIOLATION),
+                      "The NNBot profile was not switched.\n\nNo file was changed."},
+                     path);
+  }
 }
 
 // Faults that tests/faults/run_fault_case.sh sets up from the Linux side.
