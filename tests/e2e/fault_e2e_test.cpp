@@ -58,6 +58,15 @@ Tree Collect(const std::string& folder) {
   return tree;
 }
 
+bool NoTemporaries(const std::string& folder) {
+  for (const std::string sub : {"", "\\maps"}) {
+    for (const std::string& name : tools::FolderNames(folder + sub)) {
+      if (name.ends_with(".tmp")) return false;
+    }
+  }
+  return true;
+}
+
 // Puts `folder` back to `files`, without temporary files.
 void Restore(const std::string& folder, const Files& files) {
   Tree now = Collect(folder);
@@ -141,7 +150,8 @@ Work SwitchWork(size_t bytes) {
   for (const app::FileCopy& copy : nnb.waypoints) {
     work.after[copy.destination] = FileBytes(game + copy.source);
   }
-  // The library list is the last file the switch installs.
+  // The library list is the last file the switch installs; the files it kept beside the live
+  // ones go after it.
   work.start = [library = game + "liblist.gam", last = work.after.at("liblist.gam")] {
     HWND main = nullptr;
     Driver app = StartLauncher(main);
@@ -149,7 +159,8 @@ Work SwitchWork(size_t bytes) {
     HWND box = app.WaitForMessageBox().value_or(tools::MessageBoxSeen{}).window;
     EXPECT_NE(box, nullptr) << "no NNBot message";
     return Run{std::move(app), [box] { PostMessageA(box, WM_COMMAND, IDOK, 0); },
-               [=](Driver&) { return FileBytes(library) == last; }, nullptr, box};
+               [=](Driver&) { return FileBytes(library) == last && NoTemporaries(kGame); }, nullptr,
+               box};
   };
   return work;
 }
