@@ -67,24 +67,27 @@ TEST(FilesTest, ReplacingSucceedsWhileTheFileIsReadAgainAndAgain) {
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";
 }
 
-// A program that holds the file open without sharing for a moment (0.1 s) is waited out.
-TEST(FilesTest, ReplacingWaitsOutAProgramHoldingTheFileForAMoment) {
+// A program that holds the file open without sharing for a moment (0.1 s) is waited out, by a
+// replacement and by a delete.
+TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
   testing_support::TempFolder folder;
   const std::string path = folder / "liblist.gam";
-  ASSERT_TRUE(platform::WriteFileAtomic(path, "old").ok());
-  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  auto closeSoon = [held] {
-    Sleep(100);
-    CloseHandle(held);
-  };
-  platform::UniqueHandle closer = StartThread(closeSoon);
-  const platform::Status written = platform::WriteFileAtomic(path, "new");
-  WaitForSingleObject(closer.get(), INFINITE);
-  std::string bytes;
-  EXPECT_TRUE(written.ok()) << written.Message();
-  EXPECT_TRUE(platform::ReadWholeFile(path, bytes).ok());
-  EXPECT_EQ(bytes, "new");
+  for (bool deleting : {false, true}) {
+    SCOPED_TRACE(deleting ? "delete" : "replace");
+    ASSERT_TRUE(platform::WriteFileAtomic(path, "old").ok());
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    auto closeSoon = [held] {
+      Sleep(100);
+      CloseHandle(held);
+    };
+    platform::UniqueHandle closer = StartThread(closeSoon);
+    const platform::Status done =
+        deleting ? platform::RemoveFile(path) : platform::WriteFileAtomic(path, "new");
+    WaitForSingleObject(closer.get(), INFINITE);
+    EXPECT_TRUE(done.ok()) << done.Message();
+    EXPECT_EQ(testing_support::FileBytes(path), deleting ? "(unreadable)" : "new");
+  }
 }
 
 // A prepared copy longer than the copy's 1 MiB chunks is copied byte for byte and keeps its
