@@ -72,16 +72,20 @@ std::string ListOf(const std::vector<std::string>& paths) {
   return text;
 }
 
+// The end of the message of a switch that failed without changing anything.
+std::string NothingChanged(const std::string& profile) {
+  return "\n\nThe " + profile + " profile was not switched.\n\nNo file was changed.";
+}
+
 // What a failed commit left: nothing changed, or exactly which files are new or gone.
 std::string Aftermath(const SwitchTransaction::Outcome& outcome, const std::string& profile) {
-  const std::string failed =
-      outcome.failure.Message() + "\n\nThe " + profile + " profile was not switched";
-  if (outcome.changed.empty()) return failed + ".\n\nNo file was changed.";
+  if (outcome.changed.empty()) return outcome.failure.Message() + NothingChanged(profile);
   std::vector<std::string> fresh, removed;
   for (const std::string& path : outcome.changed) {
     (platform::FileExists(path) ? fresh : removed).push_back(path);
   }
-  std::string text = failed + ", and putting the files back failed too:\n\n" +
+  std::string text = outcome.failure.Message() + "\n\nThe " + profile +
+                     " profile was not switched, and putting the files back failed too:\n\n" +
                      outcome.undoFailure.Message() + "\n";
   if (!fresh.empty())
     text += "\nThese files are the " + profile + " profile's:" + ListOf(fresh) + "\n";
@@ -105,10 +109,7 @@ std::string Switch(const std::vector<LiveChange>& changes, const std::string& ga
                    ? transaction.StageRemove(live)
                    : transaction.StageReplace(gameFolder + "\\" + change.source, live);
     }
-    if (!staged.ok()) {
-      return staged.Message() + "\n\nThe " + profile +
-             " profile was not switched.\n\nNo file was changed.";
-    }
+    if (!staged.ok()) return staged.Message() + NothingChanged(profile);
   }
   const SwitchTransaction::Outcome outcome = transaction.Commit();
   return outcome.failure.ok() ? "" : Aftermath(outcome, profile);
@@ -141,7 +142,7 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   }
   std::vector<LiveChange> changes;
   platform::Status listed = ListChanges(steps, gameFolder, changes);
-  if (!listed.ok()) return fail(listed.Message() + "\n\n" + notSwitched + "." + unchanged);
+  if (!listed.ok()) return fail(listed.Message() + NothingChanged(profile.name));
   // Windows refuses to replace or delete a read-only file; only the player
   // may clear an attribute the player set.
   const std::vector<std::string> readOnly = ReadOnlyFiles(changes, gameFolder);
