@@ -39,7 +39,12 @@ class EditorTest : public testing_support::ProgramTest {
     for (int i : selected[1]) editor().lstMap().SetSelected(i, true);
     for (int label : {F::kLabel1, F::kLabel2}) editor().SetText(label, "stale");
   }
-  std::string Now() { return Marked(editor().lstBSP()) + "|" + Marked(editor().lstMap()); }
+  // Both lists as Fill writes them, after checking that they show the model's entries.
+  std::string Now() {
+    EXPECT_EQ(editor().lstBSP().Texts(), editor().model().maps());
+    EXPECT_EQ(editor().lstMap().Texts(), editor().model().rotation());
+    return Marked(editor().lstBSP()) + "|" + Marked(editor().lstMap());
+  }
 
   testing_support::TempFolder halfLife_;
 };
