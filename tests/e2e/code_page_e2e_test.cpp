@@ -38,7 +38,25 @@ std::string MapNameInCodePage() {
   return std::string(bytes, static_cast<size_t>(length - 1));
 }
 
-class CodePageEditorE2E : public LauncherE2ETest {};
+constexpr wchar_t kValveMaps[] = L"C:\\SIERRA\\Half-Life\\valve\\maps\\";
+
+// The maps this suite names in each code page's letters, removed by their UTF-16 names: under
+// another code page their 8-bit names are question marks, and no test could remove them.
+void RemoveCodePageMaps() {
+  for (const wchar_t* name :
+       {L"caf\u00e9", L"\u043a\u0430\u0440\u0442\u0430", L"\u30bd\u30d5\u30c8", L"\u5730\u56fe"}) {
+    DeleteFileW((std::wstring(kValveMaps) + name + L".bsp").c_str());
+  }
+}
+
+class CodePageEditorE2E : public LauncherE2ETest {
+ protected:
+  void SetUp() override {
+    RemoveCodePageMaps();
+    LauncherE2ETest::SetUp();
+  }
+  void TearDown() override { RemoveCodePageMaps(); }
+};
 
 TEST_F(CodePageEditorE2E, ForeignLinesAreKeptByteForByteThroughAMoveAndASave) {
   const std::string lines[] = {
