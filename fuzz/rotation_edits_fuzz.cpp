@@ -1,7 +1,10 @@
-// Sequences of selection changes, moves, removes, ups and downs on the two
-// editor lists, each checked against the editor's procedure written out on
-// plain vectors. The names come from a few letters in both cases, so the
-// all-maps list holds entries that rank equal but differ.
+// Sequences of selection changes, moves, removes, ups, downs and shuffles on the
+// two editor lists, each checked against the editor's procedure written out on
+// plain vectors; the editor's model runs the same sequence on two list doubles,
+// and its bytes, the doubles' texts and their selection must agree with it.
+// The names come from a few letters in both cases, some with a byte the
+// doubles cannot show or a NUL, so the all-maps list holds entries that rank
+// equal but differ.
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
@@ -11,8 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "cycle_editor/editor_model.h"
 #include "cycle_editor/rotation_edits.h"
+#include "cycle_editor/shuffle.h"
 #include "cycle_editor/sorted_tail.h"
+#include "list_view_double.h"
 
 namespace {
 
@@ -48,6 +54,7 @@ std::string Name(Input& in) {
   const std::uint8_t b = in.Byte();
   std::string name(1, kLetters[b % 5]);
   if (b & 0x80) name += kLetters[(b >> 3) % 5];
+  if ((b & 0x60) == 0x60) name += (b & 0x10) ? '\xE9' : '\0';
   return name;
 }
 
@@ -112,6 +119,12 @@ bool Same(const ListState& a, const ListState& b) {
   return a.texts == b.texts && a.selected == b.selected;
 }
 
+// The model's bytes are the reference's, and its double shows them with the same flags.
+bool Agree(const std::vector<std::string>& bytes, const testing_support::ListViewDouble& view,
+           const ListState& reference) {
+  return bytes == reference.texts && view.selected == reference.selected && view.Agrees(bytes);
+}
+
 void Toggle(ListState& list, std::uint8_t at) {
   if (!list.selected.empty()) list.selected[at % list.selected.size()].flip();
 }
@@ -130,40 +143,69 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   ListState rotation = Filled(in, in.Byte() % 40);
   Model model{maps, rotation};
+  testing_support::ListViewDouble mapsView, rotationView;
+  cycle::EditorModel editor(mapsView, rotationView, CompareNoCase);
+  editor.Fill(maps.texts, rotation.texts);
+  mapsView.selected = maps.selected;
+  rotationView.selected = rotation.selected;
 
   for (int step = 0; step < kSteps && !in.done(); ++step) {
     const std::uint8_t op = in.Byte();
-    switch (op % 6) {
+    switch (op % 7) {
       case 0: {
         const std::uint8_t at = in.Byte();
         Toggle(maps, at);
         Toggle(model.maps, at);
+        if (!mapsView.selected.empty()) mapsView.selected[at % mapsView.selected.size()].flip();
         break;
       }
       case 1: {
         const std::uint8_t at = in.Byte();
         Toggle(rotation, at);
         Toggle(model.rotation, at);
+        if (!rotationView.selected.empty()) {
+          rotationView.selected[at % rotationView.selected.size()].flip();
+        }
         break;
       }
       case 2:
         cycle::MoveIntoRotation(maps, rotation);
         model.Move();
+        editor.MoveIntoRotation();
         break;
       case 3: {
         const std::size_t sortedCount = maps.texts.size();
         cycle::RemoveFromRotation(rotation, maps);
         cycle::SortAppended(maps, sortedCount, CompareNoCase);
         model.Remove();
+        editor.RemoveFromRotation();
+        break;
+      }
+      case 6: {
+        // The shuffle's own rule is checked by shuffle_fuzz: here both sides draw alike.
+        std::vector<double> draws;
+        for (std::size_t i = 1; i < rotation.texts.size(); ++i) draws.push_back(in.Byte() / 256.0);
+        auto drawing = [&draws] {
+          return [&draws, next = std::size_t{0}]() mutable { return draws[next++]; };
+        };
+        rotation.texts = cycle::ShuffleRotation(rotation.texts, drawing());
+        rotation.selected.assign(rotation.texts.size(), false);
+        model.rotation = rotation;
+        editor.Shuffle(drawing());
         break;
       }
       default: {
-        const bool up = op % 6 == 4;
-        Check((up ? cycle::MoveUp(rotation) : cycle::MoveDown(rotation)) == model.Step(up));
+        const bool up = op % 7 == 4;
+        const std::optional<std::size_t> moved = model.Step(up);
+        Check((up ? cycle::MoveUp(rotation) : cycle::MoveDown(rotation)) == moved);
+        Check((up ? editor.MoveUp() : editor.MoveDown()) == moved.has_value());
+        Check(!moved || rotationView.current == *moved);
         break;
       }
     }
     Check(Same(maps, model.maps) && Same(rotation, model.rotation));
+    Check(Agree(editor.maps(), mapsView, model.maps) &&
+          Agree(editor.rotation(), rotationView, model.rotation));
   }
   return 0;
 }

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "app/program.h"
+#include "cycle_editor/editor_model.h"
 #include "platform/form.h"
 #include "platform/list_box.h"
 
@@ -47,11 +48,16 @@ class FrmRotamund : public platform::Form {
   platform::ListBox lstBSP() const { return platform::ListBox(control(kLstBSP)); }
   platform::ListBox lstMap() const { return platform::ListBox(control(kLstMap)); }
 
+  // Fills both lists and their counts: the maps outside the rotation and the lines of the
+  // rotation file at `cyclePath`. Returns the notice naming the lines that the list shows other
+  // than they are (the file keeps them as they are), or nothing when it shows every line as is.
+  std::string Open(std::vector<std::string> maps, std::vector<std::string> rotation,
+                   const std::string& cyclePath);
+  // The entries' bytes, as the editor saves them.
+  const cycle::EditorModel& model() const { return model_; }
+
   // Sets both count captions from the lists' entry counts.
   void ShowCounts();
-  // Turns saving off for this opening, with the reason told when "Save" is pressed: the
-  // rotation holds a line that the list could not hold whole, and saving would change it.
-  void RefuseSaving(std::string reason) { saveRefusal_ = std::move(reason); }
 
  protected:
   void OnControlEvent(int controlId, platform::ControlEvent event) override;
@@ -60,8 +66,36 @@ class FrmRotamund : public platform::Form {
   void OnCloseBox() override { cmdClose_Click(); }
 
  private:
+  // A list box as the model drives it, found when used: the window creates its controls after
+  // the form is constructed.
+  class ListBoxView : public cycle::ListView {
+   public:
+    ListBoxView(const platform::Form& form, int id) : form_(form), id_(id) {}
+    std::vector<bool> Selection() const override { return list().Selection(); }
+    std::vector<std::size_t> Show(const std::vector<std::string>& entries,
+                                  const std::vector<bool>& selected) override {
+      return list().Refill(entries, &selected);
+    }
+    void MoveEntry(std::size_t from, std::size_t to) override {
+      list().MoveEntry(static_cast<int>(from), static_cast<int>(to));
+    }
+
+   private:
+    platform::ListBox list() const { return platform::ListBox(form_.control(id_)); }
+    const platform::Form& form_;
+    int id_;
+  };
+
+  // Why a UTF-16 rotation file is not saved.
+  static constexpr const char* kUtf16Refusal =
+      "The file is UTF-16 text and the editor writes 8-bit text, so saving is turned off for "
+      "it: save it as ANSI text in a text editor to edit it here.";
+
   app::Program& program_;
-  std::string saveRefusal_;
+  bool utf16_ = false;  // the rotation file starts with a UTF-16 byte-order mark
+  ListBoxView mapsView_{*this, kLstBSP};
+  ListBoxView rotationView_{*this, kLstMap};
+  cycle::EditorModel model_;
 };
 
 const platform::FormSpec& FrmRotamundLayout();

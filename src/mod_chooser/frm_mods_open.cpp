@@ -5,26 +5,6 @@
 #include "platform/status.h"
 
 namespace mod_chooser {
-namespace {
-
-// Names the lines of the rotation file that the list did not take whole, with their lengths
-// (the first ten of them).
-std::string LinesNotHeldWhole(const std::vector<size_t>& positions,
-                              const std::vector<std::string>& lines, const std::string& path) {
-  if (positions.empty()) return {};
-  constexpr size_t kNamed = 10;
-  std::string text = "The list cannot hold these lines of " + platform::Quoted(path) + " whole:\n";
-  for (size_t i = 0; i < positions.size() && i < kNamed; ++i) {
-    text += "\nline " + std::to_string(positions[i] + 1) + ", " +
-            std::to_string(lines[positions[i]].size()) + " characters";
-  }
-  if (positions.size() > kNamed) {
-    text += "\nand " + std::to_string(positions.size() - kNamed) + " more";
-  }
-  return text;
-}
-
-}  // namespace
 
 void FrmMods::cmdEdit_Click() {
   platform::ListBox mods = lstModList();
@@ -45,21 +25,14 @@ void FrmMods::cmdEdit_Click() {
   program_.Load(app::FormId::kRotamund);
   if (!program_.IsLoaded(app::FormId::kRotamund)) return;
   cycle_editor::FrmRotamund& editor = program_.frmRotamund();
-  editor.lstBSP().Refill(std::move(opened.maps));
-  editor.lstMap().Refill(opened.rotation);
-  editor.ShowCounts();
-  const std::string cut =
-      LinesNotHeldWhole(editor.lstMap().EntriesNotHeldWhole(opened.rotation), opened.rotation,
-                        cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir));
+  const std::string notice =
+      editor.Open(std::move(opened.maps), std::move(opened.rotation),
+                  cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir));
   program_.Show(app::FormId::kRotamund);
   program_.Hide(kId);
-  if (!cut.empty()) {
-    editor.RefuseSaving(cut);
-    program_.services().messages.Show(editor.window(),
-                                      cut +
-                                          "\n\nSaving is turned off for this map cycle, so "
-                                          "that the file keeps every line as it is.",
-                                      std::nullopt, platform::MessageStyle::kCritical);
+  if (!notice.empty()) {
+    program_.services().messages.Show(editor.window(), notice, std::nullopt,
+                                      platform::MessageStyle::kInformation);
   }
 }
 

@@ -53,11 +53,7 @@ bool ListBox::IsMultipleSelection() const {
   return GetWindowLongA(list_, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL);
 }
 
-bool ListBox::IsSorted() const { return GetWindowLongA(list_, GWL_STYLE) & LBS_SORT; }
-
-bool ListBox::IsSelected(int index) const {
-  return SendMessageA(list_, LB_GETSEL, index, 0) > 0;
-}
+bool ListBox::IsSelected(int index) const { return SendMessageA(list_, LB_GETSEL, index, 0) > 0; }
 
 void ListBox::SetSelected(int index, bool selected) {
   if (IsMultipleSelection()) {
@@ -112,32 +108,61 @@ void ListBox::Remove(int index) { SendMessageA(list_, LB_DELETESTRING, index, 0)
 
 void ListBox::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
 
-std::vector<size_t> ListBox::EntriesNotHeldWhole(const std::vector<std::string>& texts) const {
-  std::vector<size_t> positions;
-  const size_t count = static_cast<size_t>(std::max(0, Count()));
-  for (size_t i = 0; i < texts.size(); ++i) {
-    if (i >= count || Text(static_cast<int>(i)) != texts[i]) positions.push_back(i);
+// Entries this long are read back: a list control may keep less of an entry than it was given.
+// No list control cuts shorter ones.
+constexpr size_t kLongEntry = 256;
+
+bool ListBox::Append(const std::string& text, std::wstring& wide) {
+  // One byte gives at most one UTF-16 unit in every ANSI code page.
+  wide.resize(text.size());
+  const int length =
+      text.empty() ? 0
+                   : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(length));
+  const LRESULT index = SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(wide.c_str()));
+  // Plain ASCII reads the same in every ANSI code page; only other bytes need the way back.
+  bool ascii = true;
+  for (const char c : text) {
+    if (c == '\0') return false;  // the entry ends there
+    ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   }
-  return positions;
+  if (!ascii && AnsiFromWide(wide) != text) return false;
+  return wide.size() < kLongEntry || SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index),
+                                                  0) == static_cast<LRESULT>(wide.size());
 }
 
-void ListBox::Refill(std::vector<std::string> texts, const std::vector<bool>* selected) {
+std::vector<size_t> ListBox::Refill(const std::vector<std::string>& texts,
+                                    const std::vector<bool>* selected) {
   RedrawSuspended quiet(list_);
   Clear();
   size_t bytes = 0;
   for (const std::string& text : texts) bytes += (text.size() + 1) * sizeof(wchar_t);
   SendMessageA(list_, LB_INITSTORAGE, texts.size(), bytes);
-  if (IsSorted()) {
-    std::stable_sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
-      return CompareNoCase(a, b) < 0;
-    });
+  std::vector<size_t> shownOtherwise;
+  std::wstring wide;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (!Append(texts[i], wide)) shownOtherwise.push_back(i);
   }
-  for (const std::string& text : texts) Add(text);
   if (selected && IsMultipleSelection()) {
     for (size_t i = 0; i < selected->size() && i < texts.size(); ++i) {
       if ((*selected)[i]) SendMessageA(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(i));
     }
   }
+  return shownOtherwise;
+}
+
+void ListBox::MoveEntry(int from, int to) {
+  const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, from, 0);
+  if (length == LB_ERR) return;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(list_, LB_GETTEXT, from, reinterpret_cast<LPARAM>(text.data()));
+  Remove(from);
+  SendMessageW(list_, LB_INSERTSTRING, to, reinterpret_cast<LPARAM>(text.c_str()));
+  SetSelected(-1, false);  // -1: every entry
+  SetSelected(to, true);
+  SetCurrent(to);
 }
 
 }  // namespace platform

@@ -33,18 +33,22 @@ class ListBox {
   void Remove(int index);
   void Clear();
 
-  // Replaces every entry. A sorted list receives the texts pre-sorted, so each
-  // one lands at the end. `selected`, when given, sets the flags in the
-  // order of `texts` (only meaningful for unsorted lists).
-  void Refill(std::vector<std::string> texts, const std::vector<bool>* selected = nullptr);
+  // Replaces every entry with `texts`, in their order: a sorted list does not re-sort them, so
+  // the caller keeps them in order. `selected`, when given, sets the flags in the order of
+  // `texts`. Returns the positions of the entries shown other than `texts` holds them: cut at a
+  // NUL byte, holding bytes that the ANSI code page cannot turn into characters and back, or
+  // held shorter than given.
+  std::vector<size_t> Refill(const std::vector<std::string>& texts,
+                             const std::vector<bool>* selected = nullptr);
 
-  // The positions whose entry does not read back as `texts` holds it at the same position,
-  // for an unsorted list just filled with `texts`: a list control may keep less of an entry than
-  // it was given.
-  std::vector<size_t> EntriesNotHeldWhole(const std::vector<std::string>& texts) const;
+  // Moves the entry at `from` to `to` (one place away) as it is shown, and leaves it the only
+  // selected entry and the current one.
+  void MoveEntry(int from, int to);
 
  private:
-  bool IsSorted() const;
+  // Appends `text` at the end, a sorted list included; false when it is shown otherwise.
+  // `wide` is a buffer reused from entry to entry.
+  bool Append(const std::string& text, std::wstring& wide);
   bool IsMultipleSelection() const;
 
   HWND list_;
