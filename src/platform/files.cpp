@@ -6,16 +6,14 @@
 
 #include "platform/handles.h"
 #include "platform/listing.h"
+#include "platform/path.h"
+#include "platform/text.h"
 
 namespace platform {
 namespace {
 
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
-  return path.substr(0, slash);
-}
+// By characters: a folder name may end in a character whose second byte is 0x5C.
+std::string FolderOf(const std::string& path) { return platform::FolderOf(path, AnsiLeadByte); }
 
 // Renames `from` to `to`, over an existing `to` only with `replace`. Another
 // program may hold either file open for a moment (a virus scanner, an indexer,
