@@ -27,7 +27,8 @@ std::vector<GamePlace> GamePlaces(const GameRecords& records, platform::LeadByte
   add(records.installPath, PlaceKind::kInstallPath);
   auto addLibrary = [&](std::string_view library) {
     const std::string root = platform::WindowsFolder(library, leadByte);
-    if (!root.empty()) add(platform::PathBelow(root, kSteamHalfLife, leadByte), PlaceKind::kSteamLibrary);
+    if (!root.empty())
+      add(platform::PathBelow(root, kSteamHalfLife, leadByte), PlaceKind::kSteamLibrary);
   };
   addLibrary(records.steamFolder);
   for (const std::string& library : records.steamLibraries) addLibrary(library);

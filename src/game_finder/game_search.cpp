@@ -78,8 +78,8 @@ std::vector<std::string> SteamLibraries(const std::string& steamFolder,
     if (std::optional<std::string> ansi = platform::ExactAnsiFromUtf8(library)) {
       named.push_back(std::move(*ansi));
     } else {
-      unnameable.push_back({platform::ShownAnsiFromUtf8(library + '\\' + kSteamHalfLife),
-                            PlaceKind::kSteamLibrary});
+      unnameable.push_back(
+          {platform::ShownAnsiFromUtf8(library + '\\' + kSteamHalfLife), PlaceKind::kSteamLibrary});
     }
   }
   return named;

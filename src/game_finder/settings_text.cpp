@@ -150,11 +150,13 @@ std::optional<std::string> SettingValue(std::string_view text, std::string_view 
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.starts_with('[')) {
       const std::size_t close = line.find(']');
-      inSection = close != std::string_view::npos && SameName(Trimmed(line.substr(1, close - 1)), section);
+      inSection =
+          close != std::string_view::npos && SameName(Trimmed(line.substr(1, close - 1)), section);
       continue;
     }
     const std::size_t equals = line.find('=');
-    if (inSection && equals != std::string_view::npos && SameName(Trimmed(line.substr(0, equals)), key)) {
+    if (inSection && equals != std::string_view::npos &&
+        SameName(Trimmed(line.substr(0, equals)), key)) {
       return std::string(WithoutQuotes(Trimmed(line.substr(equals + 1))));
     }
   }

@@ -72,9 +72,9 @@ std::string PathBelow(std::string_view folder, std::string_view name, LeadByteRu
 }
 
 std::string ResolvedFrom(std::string_view base, std::string_view folder, LeadByteRule leadByte) {
-  const bool absolute = (!folder.empty() && IsSeparator(folder.front())) ||
-                        (folder.size() >= 2 && folder[1] == ':' &&
-                         !leadByte(static_cast<unsigned char>(folder[0])));
+  const bool absolute =
+      (!folder.empty() && IsSeparator(folder.front())) ||
+      (folder.size() >= 2 && folder[1] == ':' && !leadByte(static_cast<unsigned char>(folder[0])));
   if (absolute || folder.empty()) return std::string(folder);
   return PathBelow(base, folder, leadByte);
 }

@@ -31,16 +31,17 @@ TEST(GamePlaces, NamedThenBesideTheProgramThenSierraThenInstallPathThenSteamEach
                                          "c:/sierra/half-life/",
                                          "c:/steam",
                                          {"C:\\STEAM\\", "G:\\", "\\\\server\\share\\"}};
-  EXPECT_EQ(Folders(records),
-            (std::vector<std::string>{"D:\\Games\\HL", "E:\\LAN\\Half-Life\\cstrike",
-                                      "E:\\LAN\\Half-Life", "C:\\SIERRA\\Half-Life",
-                                      "c:\\steam\\steamapps\\common\\Half-Life",
-                                      "G:\\steamapps\\common\\Half-Life",
-                                      "\\\\server\\share\\steamapps\\common\\Half-Life"}));
+  EXPECT_EQ(
+      Folders(records),
+      (std::vector<std::string>{
+          "D:\\Games\\HL", "E:\\LAN\\Half-Life\\cstrike", "E:\\LAN\\Half-Life",
+          "C:\\SIERRA\\Half-Life", "c:\\steam\\steamapps\\common\\Half-Life",
+          "G:\\steamapps\\common\\Half-Life", "\\\\server\\share\\steamapps\\common\\Half-Life"}));
   EXPECT_EQ(Folders({}), std::vector<std::string>{"C:\\SIERRA\\Half-Life"});
   // A program at a drive's root has no folder above it.
-  EXPECT_EQ(Folders({.programFolder = "F:\\"}),
-            (std::vector<std::string>{"F:\\", "C:\\SIERRA\\Half-Life"}));
+  game_finder::GameRecords atRoot;
+  atRoot.programFolder = "F:\\";
+  EXPECT_EQ(Folders(atRoot), (std::vector<std::string>{"F:\\", "C:\\SIERRA\\Half-Life"}));
 }
 
 // Folders ending in 表 and ソ keep their last byte, are not taken for one another or for a
@@ -53,10 +54,10 @@ TEST(GamePlaces, InCodePage932ASecondByteOf0x5CIsNoSeparator) {
                                       hyou + "\\steamapps\\common\\Half-Life",
                                       so + "\\steamapps\\common\\Half-Life"}));
   // Read byte by byte, as before, both lose their last byte and become one folder "D:\\\x83".
-  EXPECT_EQ(Folders({.namedFolder = so, .steamLibraries = {so}}).front(), "D:\\\x83");
+  EXPECT_EQ(Folders({so, "", "", "", {so}}).front(), "D:\\\x83");
 
   // A second byte in a..z is not a letter: 0x83 0x61 (ャ) and 0x83 0x41 (ア) differ.
-  EXPECT_EQ(Folders({.namedFolder = "D:\\\x83\x61", .installPath = "D:\\\x83\x41"}, ShiftJisLeadByte).size(), 3u);
+  EXPECT_EQ(Folders({"D:\\\x83\x61", "", "D:\\\x83\x41", "", {}}, ShiftJisLeadByte).size(), 3u);
   EXPECT_TRUE(platform::SameFolder("d:/Games/", "D:\\GAMES", ShiftJisLeadByte));
 }
 

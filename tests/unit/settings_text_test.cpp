@@ -25,10 +25,10 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
 
 TEST(SettingsText, EachEncodingIsToldApartAndDecodedToTheSameText) {
   const std::u16string wide = u"[Game]\r\nFolder=D:\\Игры\\表\r\n";
-  for (const auto& [bytes, encoding] :
-       {std::pair{kIni, TextEncoding::kUtf8}, {"\xEF\xBB\xBF" + kIni, TextEncoding::kUtf8WithMark},
-        {Utf16(wide, false), TextEncoding::kUtf16Le},
-        {Utf16(wide, true), TextEncoding::kUtf16Be}}) {
+  for (const auto& [bytes, encoding] : {std::pair{kIni, TextEncoding::kUtf8},
+                                        {"\xEF\xBB\xBF" + kIni, TextEncoding::kUtf8WithMark},
+                                        {Utf16(wide, false), TextEncoding::kUtf16Le},
+                                        {Utf16(wide, true), TextEncoding::kUtf16Be}}) {
     EXPECT_EQ(EncodingOf(bytes), encoding);
     const game_finder::SettingsText text = DecodedSettingsText(bytes);
     EXPECT_TRUE(text.utf8);
@@ -36,7 +36,7 @@ TEST(SettingsText, EachEncodingIsToldApartAndDecodedToTheSameText) {
   }
   // Plain ASCII, and bytes that are not UTF-8 (1251's "Игры", 932's 表), stay as they are.
   for (const std::string& ansi : {std::string("[Game]\nFolder=D:\\Games\n"),
-                                 std::string("Folder=D:\\\xC8\xE3\xF0\xFB\\\x95\x5C")}) {
+                                  std::string("Folder=D:\\\xC8\xE3\xF0\xFB\\\x95\x5C")}) {
     EXPECT_EQ(EncodingOf(ansi), TextEncoding::kAnsi);
     EXPECT_FALSE(DecodedSettingsText(ansi).utf8);
     EXPECT_EQ(DecodedSettingsText(ansi).text, ansi);
@@ -61,8 +61,7 @@ TEST(SettingsText, TheValueIsReadAsTheProfileFunctionsReadIt) {
             "C:\\HL");
   EXPECT_EQ(SettingValue("[Game]\nFolder='D:\\'\n", "Game", "Folder"), "D:\\");
   EXPECT_EQ(SettingValue("[Game]\nFolder=\n", "Game", "Folder"), "");
-  EXPECT_EQ(SettingValue("[Game]\nFolders=x\n[Other]\nFolder=y\n", "Game", "Folder"),
-            std::nullopt);
+  EXPECT_EQ(SettingValue("[Game]\nFolders=x\n[Other]\nFolder=y\n", "Game", "Folder"), std::nullopt);
   // 932 text whose second bytes are '\' and ']': still split at the right bytes.
   EXPECT_EQ(SettingValue("[Game]\nFolder=C:\\\x95\x5C\\\x83\x5D\n", "Game", "Folder"),
             "C:\\\x95\x5C\\\x83\x5D");

@@ -73,9 +73,11 @@ TEST(SteamLibraryFoldersTest, HostileTextGivesWhatCanBeRead) {
             (Folders{"C:\\a"}));
 
   std::string huge = "r {";
-  while (huge.size() < 8 * game_finder::kSteamLibraryFileLimit) huge += " apps { 70 \"1\" 1 \"C:\\a\" }";
+  while (huge.size() < 8 * game_finder::kSteamLibraryFileLimit)
+    huge += " apps { 70 \"1\" 1 \"C:\\a\" }";
   EXPECT_EQ(SteamLibraryFolders(huge + " 1 \"C:\\b\" 2 \"c:\\B\" }"), (Folders{"C:\\b"}));
-  EXPECT_EQ(SteamLibraryFolders(std::string(8 * game_finder::kSteamLibraryFileLimit, '"')), Folders{});
+  EXPECT_EQ(SteamLibraryFolders(std::string(8 * game_finder::kSteamLibraryFileLimit, '"')),
+            Folders{});
 }
 
 }  // namespace
