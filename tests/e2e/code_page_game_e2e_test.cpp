@@ -171,7 +171,8 @@ TEST_F(CodePageGameE2E, HalfLifeWithoutCounterStrikeAheadOfSteamIsPassedOver) {
 TEST_F(CodePageGameE2E, TheChooserAndTheEditorWorkInTheNamedFolderOverALeftoverInstallPath) {
   ResetDemoGame();
   PutGame(named_);
-  ASSERT_TRUE(tools::WriteTextFile(named_ + "\\dmc\\mapcycle.txt", "dmc_dm2\r\n"));
+  const std::string mod = "dmc " + Ansi(local_);
+  ASSERT_TRUE(tools::WriteTextFile(named_ + "\\" + mod + "\\mapcycle.txt", "dmc_dm2\r\n"));
   ASSERT_TRUE(tools::WriteTextFile(named_ + "\\cstrike\\mapcycle.txt", "de_dust\ncs_office\n"));
   const std::string sierraCycle = FileBytes("C:\\SIERRA\\Half-Life\\cstrike\\mapcycle.txt");
   ASSERT_TRUE(
@@ -180,7 +181,7 @@ TEST_F(CodePageGameE2E, TheChooserAndTheEditorWorkInTheNamedFolderOverALeftoverI
   HWND chooser = nullptr;
   ASSERT_NE(OpenEditor(*app_, main_, "cstrike", &chooser), nullptr);
   EXPECT_EQ(tools::ListItems(tools::FindList(chooser, 0)),
-            (std::vector<std::string>{"cstrike", "dmc", "valve"}));
+            (std::vector<std::string>{"cstrike", mod, "valve"}));
   tools::PressKey('S', true);
   auto saved = app_->WaitForMessageBox();
   ASSERT_TRUE(saved);
