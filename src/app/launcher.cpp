@@ -5,6 +5,7 @@
 #include "app/launcher_layout.h"
 #include "game_finder/game_search.h"
 #include "game_finder/install_path.h"
+#include "platform/path.h"
 #include "platform/text.h"
 
 namespace app {
