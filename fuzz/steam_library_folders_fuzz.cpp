@@ -1,6 +1,7 @@
 // The reader of Steam's library list on any bytes: it never faults, each folder it gives is a
 // non-empty, NUL-free piece no longer than the text, no two are alike ignoring ASCII case, there
-// are no more than the limit, and the folders written back as Steam writes them, in the current
+// are no more than the limit, each is valid UTF-8 when the text is (Steam writes UTF-8), and the
+// folders written back as Steam writes them, in the current
 // layout and in the one before 2021, read back the same.
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/steam_library_folders.h"
+#include "game_finder/settings_text.h"
+#include "game_finder/steam_library_folders.h"
 
 namespace {
 
@@ -46,17 +48,19 @@ std::string Written(const Folders& folders, bool current) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const Folders folders = app::SteamLibraryFolders(bytes);
+  const Folders folders = game_finder::SteamLibraryFolders(bytes);
 
-  Check(folders.size() <= app::kSteamLibraryFolderLimit);
+  Check(folders.size() <= game_finder::kSteamLibraryFolderLimit);
   std::set<std::string> folded;
+  const bool utf8 = game_finder::IsUtf8(bytes);
   for (const std::string& folder : folders) {
     Check(!folder.empty() && folder.size() <= size && folder.find('\0') == std::string::npos);
+    Check(!utf8 || game_finder::IsUtf8(folder));
     std::string lower = folder;
     for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     Check(folded.insert(lower).second);
   }
-  Check(app::SteamLibraryFolders(Written(folders, true)) == folders);
-  Check(app::SteamLibraryFolders(Written(folders, false)) == folders);
+  Check(game_finder::SteamLibraryFolders(Written(folders, true)) == folders);
+  Check(game_finder::SteamLibraryFolders(Written(folders, false)) == folders);
   return 0;
 }

@@ -30,7 +30,7 @@ read_child_cpu() {
 
 crashes="$NATIVE_DIR/fuzz-crashes"
 mkdir -p "$crashes"
-for target in cycle_codec rotation_edits shuffle steam_library_folders; do
+for target in cycle_codec rotation_edits settings_text shuffle steam_library_folders; do
   corpus="$NATIVE_DIR/fuzz-corpus/$target"
   log="$NATIVE_DIR/fuzz-$target-$run.log"
   mkdir -p "$corpus"

@@ -111,7 +111,7 @@ done
 # a file it compiles.
 NATIVE_DIR="$COPY/build/native"
 build_native >>"$WORK/logs/setup.log" 2>&1 || { cat "$WORK/logs/setup.log" >&2; exit 1; }
-FUZZ_TARGETS=(cycle_codec rotation_edits shuffle steam_library_folders)
+FUZZ_TARGETS=(cycle_codec rotation_edits settings_text shuffle steam_library_folders)
 
 # run_native LOG: the native unit tests, then each fuzz target for a fixed number of inputs from
 # a fresh copy of its seeds (the same inputs every time); 0 when all pass.

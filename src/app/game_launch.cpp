@@ -1,8 +1,10 @@
 #include "app/game_launch.h"
 
-#include "app/game_folder.h"
+#include "game_finder/game_search.h"
 #include "platform/files.h"
+#include "platform/path.h"
 #include "platform/process.h"
+#include "platform/text.h"
 
 namespace app {
 
@@ -10,7 +12,9 @@ bool LaunchGame(const std::string& folder, platform::MessageBoxes& messages, HWN
                 const std::string& failureNote) {
   platform::Status done = platform::SetCurrentFolder(folder);
   if (done.ok()) {
-    done = platform::StartProgram(folder + "\\" + kGameExecutable, kGameCommandLine, folder);
+    const std::string game =
+        platform::PathBelow(folder, game_finder::kGameExecutable, platform::AnsiLeadByte);
+    done = platform::StartProgram(game, kGameCommandLine, folder);
   }
   if (done.ok()) return true;
   messages.Show(owner,

@@ -9,8 +9,6 @@
 
 namespace app {
 
-// Where the game is started from when no folder on this machine holds it.
-inline constexpr char kLaunchFolder[] = "c:\\SIERRA\\Half-Life";
 inline constexpr char kGameCommandLine[] = "hl.exe -console -game cstrike";
 
 // Makes `folder` the current folder and starts `folder`\hl.exe there with the

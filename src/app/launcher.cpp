@@ -1,10 +1,12 @@
 #include "app/launcher.h"
 
 #include "app/activation.h"
-#include "app/game_folder.h"
 #include "app/game_launch.h"
-#include "app/install_path.h"
 #include "app/launcher_layout.h"
+#include "game_finder/game_search.h"
+#include "game_finder/install_path.h"
+#include "platform/path.h"
+#include "platform/text.h"
 
 namespace app {
 
@@ -47,11 +49,13 @@ void Launcher::OnCloseBox() { program_.Unload(kId); }
 // The switch works in the Counter-Strike folder of the Half-Life found on this
 // machine, or of C:\SIERRA\Half-Life when none is found.
 void Launcher::Activate(ProfileId profile) {
+  using namespace game_finder;
   platform::MessageBoxes& messages = program_.services().messages;
   auto locate = [&] {
     const GameSearch search = LocateGame(messages, window());
     const std::string halfLife = search.found.empty() ? kSierraHalfLife : search.found;
-    return SwitchFolder{PathBelow(halfLife, "cstrike"), PlacesLookedIn(search)};
+    return SwitchFolder{platform::PathBelow(halfLife, kCounterStrikeFolder, platform::AnsiLeadByte),
+                        NotFoundFailureText(search)};
   };
   ActivateProfile(ProfileFor(profile), locate, messages, window());
 }
@@ -65,16 +69,18 @@ void Launcher::red_Click() { Activate(ProfileId::kRedubot); }
 void Launcher::swa_Click() { Activate(ProfileId::kSwatBot); }
 void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 
-void Launcher::Form_Load() { ReadInstallPath(program_.HLPath); }
+void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
 
 // The game starts from the Half-Life folder found on this machine, or from
 // C:\SIERRA\Half-Life when none is found. On a failure the program stays open
 // so that the user can put things right and try again.
 void Launcher::cstrike_Click() {
   platform::MessageBoxes& messages = program_.services().messages;
-  const GameSearch search = LocateGame(messages, window());
-  const std::string folder = search.found.empty() ? kLaunchFolder : search.found;
-  if (LaunchGame(folder, messages, window(), PlacesLookedIn(search))) program_.End();
+  const game_finder::GameSearch search = game_finder::LocateGame(messages, window());
+  const std::string folder = search.found.empty() ? game_finder::kSierraHalfLife : search.found;
+  if (LaunchGame(folder, messages, window(), game_finder::NotFoundFailureText(search))) {
+    program_.End();
+  }
 }
 
 // Loading the chooser lists the modifications; it may unload itself while it

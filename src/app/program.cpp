@@ -8,7 +8,12 @@
 
 namespace app {
 
-Program::Program(Services services) : services_(services) {}
+// Looking for the game in a drive without its medium (a card reader without a
+// card, a removed USB disk) must fail quietly: Windows would otherwise ask
+// "There is no disk in the drive" in a box of its own.
+Program::Program(Services services) : services_(services) {
+  SetErrorMode(SetErrorMode(0) | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
 
 Program::~Program() {
   for (auto& form : forms_) form.reset();

@@ -1,9 +1,9 @@
 #include "mod_chooser/frm_mods.h"
 
 #include "app/about.h"
-#include "app/game_folder.h"
-#include "app/install_path.h"
 #include "app/launcher.h"
+#include "game_finder/game_search.h"
+#include "game_finder/install_path.h"
 #include "mod_chooser/mod_discovery.h"
 #include "platform/files.h"
 
@@ -32,16 +32,20 @@ void FrmMods::OnControlEvent(int controlId, platform::ControlEvent event) {
 // Closing the chooser unloads it; the program ends when no window is left.
 void FrmMods::OnCloseBox() { program_.Unload(kId); }
 
-// The install folder the registry names is used as it is when it is a
-// folder; otherwise the Half-Life folder found on this machine (such as a
-// Steam install), if any.
+// A folder the player named that holds the game is the one worked in, as the
+// switches and the launch do. Otherwise the install folder the registry names
+// is used as it is when it is a folder; else the Half-Life folder found on
+// this machine (such as a Steam install), if any.
 void FrmMods::Form_Load() {
   using platform::MessageStyle;
   platform::MessageBoxes& messages = program_.services().messages;
-  app::ReadInstallPath(program_.HLPath);
-  if (program_.HLPath == app::kNoInstallPath || !platform::FolderExists(program_.HLPath)) {
-    const app::GameSearch search = app::LocateGame(messages, LoadMessageOwner(program_, *this));
-    if (!search.found.empty()) program_.HLPath = search.found;
+  game_finder::ReadInstallPath(program_.HLPath);
+  const game_finder::GameSearch search =
+      game_finder::LocateGame(messages, LoadMessageOwner(program_, *this));
+  const bool installPathUsable =
+      program_.HLPath != game_finder::kNoInstallPath && platform::FolderExists(program_.HLPath);
+  if (game_finder::FoundInNamedFolder(search) || (!installPathUsable && !search.found.empty())) {
+    program_.HLPath = search.found;
   }
   const std::string hlPath = program_.HLPath;
   if (hlPath.empty()) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "platform/handles.h"
+#include "platform/path.h"
+#include "platform/text.h"
 
 namespace platform {
 namespace {
@@ -147,10 +149,7 @@ bool CopyInto(HANDLE file, const std::string& source) {
 }  // namespace
 
 std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
-  return path.substr(0, slash);
+  return FolderOf(std::string_view(path), AnsiLeadByte);
 }
 
 Status SetCurrentFolder(const std::string& folder) {

@@ -10,7 +10,8 @@
 
 namespace platform {
 
-// The folder part of `path`: "." for a bare name, "C:\\" for a file in a root.
+// The folder part of `path`, split by the ANSI code page's characters: "." for
+// a bare name, "C:\\" for a file in a root.
 std::string FolderOf(const std::string& path);
 
 Status SetCurrentFolder(const std::string& folder);

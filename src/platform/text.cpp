@@ -28,6 +28,45 @@ std::string AnsiFromWide(std::wstring_view text) {
   return ansi;
 }
 
+namespace {
+
+// UTF-8 as UTF-16; nothing when it is not valid UTF-8.
+std::optional<std::wstring> WideFromUtf8(std::string_view utf8) {
+  if (utf8.empty()) return std::wstring();
+  const int length = static_cast<int>(utf8.size());
+  const int needed =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, nullptr, 0);
+  if (needed <= 0) return std::nullopt;
+  std::wstring wide(static_cast<size_t>(needed), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), needed);
+  return wide;
+}
+
+}  // namespace
+
+std::optional<std::string> ExactAnsiFromUtf8(std::string_view utf8) {
+  const std::optional<std::wstring> wide = WideFromUtf8(utf8);
+  if (!wide) return std::nullopt;
+  if (wide->empty()) return std::string();
+  const int length = static_cast<int>(wide->size());
+  BOOL usedDefault = FALSE;
+  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide->data(), length,
+                                         nullptr, 0, nullptr, &usedDefault);
+  if (needed <= 0 || usedDefault) return std::nullopt;
+  std::string ansi(static_cast<size_t>(needed), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide->data(), length, ansi.data(), needed,
+                      nullptr, &usedDefault);
+  if (usedDefault) return std::nullopt;
+  return ansi;
+}
+
+std::string ShownAnsiFromUtf8(std::string_view utf8) {
+  const std::optional<std::wstring> wide = WideFromUtf8(utf8);
+  return wide ? AnsiFromWide(*wide) : std::string(utf8);
+}
+
+bool AnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 std::string UpperAnsi(std::string_view text) {
   std::string upper(text);
   if (!upper.empty()) CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));

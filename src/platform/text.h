@@ -2,6 +2,7 @@
 // where it is converted to and from the UTF-16 text that controls hold.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,18 @@ namespace platform {
 // heap whatever its length.
 std::wstring WideFromAnsi(std::string_view text);
 std::string AnsiFromWide(std::wstring_view text);
+
+// UTF-8 text in the ANSI code page when that holds every character of it
+// exactly (no best-fit look-alike, no default character); nothing otherwise,
+// or when the text is not valid UTF-8.
+std::optional<std::string> ExactAnsiFromUtf8(std::string_view utf8);
+
+// UTF-8 text in the ANSI code page for showing only: a character the code
+// page lacks becomes the code page's default character ("?").
+std::string ShownAnsiFromUtf8(std::string_view utf8);
+
+// Whether `byte` starts a two-byte character of the ANSI code page.
+bool AnsiLeadByte(unsigned char byte);
 
 // Upper case by the system's rules for the ANSI code page.
 std::string UpperAnsi(std::string_view text);

@@ -1,7 +1,7 @@
 // Steam's list of game libraries: both layouts Steam has written, the text rules of Valve's
 // format, and text no Steam wrote. fuzz/steam_library_folders_fuzz.cpp checks the rules that
 // hold for any bytes.
-#include "app/steam_library_folders.h"
+#include "game_finder/steam_library_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 using Folders = std::vector<std::string>;
 using namespace std::string_literals;
-using app::SteamLibraryFolders;
+using game_finder::SteamLibraryFolders;
 
 TEST(SteamLibraryFoldersTest, ReadsBothLayouts) {
   EXPECT_EQ(SteamLibraryFolders(R"("libraryfolders"
@@ -56,8 +56,8 @@ TEST(SteamLibraryFoldersTest, ReadsValvesTextRules) {
   std::string many = "r {";
   for (int i = 0; i < 300; ++i) many += " 1 \"" + std::to_string(i) + '"';
   const Folders read = SteamLibraryFolders(many);
-  ASSERT_EQ(read.size(), app::kSteamLibraryFolderLimit);
-  EXPECT_EQ(read.back(), std::to_string(app::kSteamLibraryFolderLimit - 1));
+  ASSERT_EQ(read.size(), game_finder::kSteamLibraryFolderLimit);
+  EXPECT_EQ(read.back(), std::to_string(game_finder::kSteamLibraryFolderLimit - 1));
 }
 
 TEST(SteamLibraryFoldersTest, HostileTextGivesWhatCanBeRead) {
@@ -73,9 +73,11 @@ TEST(SteamLibraryFoldersTest, HostileTextGivesWhatCanBeRead) {
             (Folders{"C:\\a"}));
 
   std::string huge = "r {";
-  while (huge.size() < 8 * app::kSteamLibraryFileLimit) huge += " apps { 70 \"1\" 1 \"C:\\a\" }";
+  while (huge.size() < 8 * game_finder::kSteamLibraryFileLimit)
+    huge += " apps { 70 \"1\" 1 \"C:\\a\" }";
   EXPECT_EQ(SteamLibraryFolders(huge + " 1 \"C:\\b\" 2 \"c:\\B\" }"), (Folders{"C:\\b"}));
-  EXPECT_EQ(SteamLibraryFolders(std::string(8 * app::kSteamLibraryFileLimit, '"')), Folders{});
+  EXPECT_EQ(SteamLibraryFolders(std::string(8 * game_finder::kSteamLibraryFileLimit, '"')),
+            Folders{});
 }
 
 }  // namespace

@@ -6,22 +6,25 @@
 
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "platform/path.h"
+#include "platform/text.h"
 
 namespace tools {
 
+// By characters, as the program splits paths: a folder's name may end in a character whose second
+// byte is that of '\\' (表 in code page 932).
 bool MakeFolders(const std::string& path) {
-  for (size_t at = path.find('\\', 3);; at = path.find('\\', at + 1)) {
-    std::string prefix = path.substr(0, at);
-    if (!CreateDirectoryA(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-      return false;
-    }
-    if (at == std::string::npos) return true;
-  }
+  if (CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+    return true;
+  if (GetLastError() != ERROR_PATH_NOT_FOUND) return false;
+  const std::string parent = platform::FolderOf(path, platform::AnsiLeadByte);
+  return parent != path && parent != "." && MakeFolders(parent) &&
+         CreateDirectoryA(path.c_str(), nullptr);
 }
 
 bool WriteTextFile(const std::string& path, const std::string& bytes) {
-  size_t slash = path.find_last_of('\\');
-  if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
+  const std::string folder = platform::FolderOf(path, platform::AnsiLeadByte);
+  if (folder != "." && !MakeFolders(folder)) return false;
   platform::UniqueHandle file = platform::AdoptHandle(CreateFileA(
       path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;

@@ -1,10 +1,10 @@
-#include "app/steam_library_folders.h"
+#include "game_finder/steam_library_folders.h"
 
 #include <algorithm>
 #include <unordered_set>
 #include <utility>
 
-namespace app {
+namespace game_finder {
 namespace {
 
 enum class Token { kString, kOpen, kClose, kEnd };
@@ -175,4 +175,4 @@ std::vector<std::string> SteamLibraryFolders(std::string_view vdf) {
   return folders.Take();
 }
 
-}  // namespace app
+}  // namespace game_finder

@@ -1,8 +1,8 @@
-#include "app/install_path.h"
+#include "game_finder/install_path.h"
 
 #include "settings/module1.h"
 
-namespace app {
+namespace game_finder {
 
 void ReadInstallPath(std::string& hlPath) {
   hlPath.clear();
@@ -11,4 +11,4 @@ void ReadInstallPath(std::string& hlPath) {
                               std::string(kNoInstallPath), hlPath);
 }
 
-}  // namespace app
+}  // namespace game_finder

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace game_finder {
 
 // At most this many bytes of libraryfolders.vdf are read; a longer file is read this far.
 inline constexpr std::size_t kSteamLibraryFileLimit = 1 << 20;
@@ -26,4 +26,4 @@ inline constexpr std::size_t kSteamLibraryFolderLimit = 256;
 // those still readable past it; the time taken grows linearly with the text.
 std::vector<std::string> SteamLibraryFolders(std::string_view vdf);
 
-}  // namespace app
+}  // namespace game_finder

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace app {
+namespace game_finder {
 
 // Where the game's installer records its folder, below HKLM.
 inline constexpr char kHalfLifeKey[] = "Software\\Valve\\Half-Life\\";
@@ -17,4 +17,4 @@ inline constexpr char kNoInstallPath[] = "No Name";
 // value is missing or unreadable.
 void ReadInstallPath(std::string& hlPath);
 
-}  // namespace app
+}  // namespace game_finder

@@ -1,7 +1,7 @@
 // Finding Half-Life on a machine as players have it: Steam's records, the
-// registry's install folder, C:\SIERRA, a folder named in the settings file;
-// and what the main window does when it is nowhere.
-#include "app/game_folder.h"
+// registry's install folder, C:\SIERRA, a folder named in the settings file,
+// the program's own folder; and what the main window does when it is nowhere.
+#include "game_finder/game_search.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -45,7 +45,9 @@ class GameFolderTest : public testing_support::ProgramTest {
   void WriteLibraryList(const std::string& text) {
     ASSERT_TRUE(tools::WriteTextFile(steam_ / "steamapps\\libraryfolders.vdf", text));
   }
-  app::GameSearch Find() { return app::FindGame(settings_); }
+  game_finder::GameSearch Find(const std::string& programFolder = {}) {
+    return game_finder::FindGame(settings_, programFolder);
+  }
 
   TempFolder steam_, library_, elsewhere_;
   std::string settings_ = elsewhere_ / "launcher.ini";
@@ -57,20 +59,21 @@ TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibrary) {
   PutHalfLife(InLibrary(library_.path()));
   WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
   ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
-  app::GameSearch search = Find();
+  game_finder::GameSearch search = Find();
   EXPECT_EQ(search.found, InLibrary(library_.path()));
   ASSERT_EQ(search.looked.size(), 3u);
-  EXPECT_EQ(search.looked[0].folder, kSierra);
-  EXPECT_TRUE(app::PlacesLookedIn(search).empty());
-  EXPECT_TRUE(app::NamedFolderProblem(search).empty());
+  EXPECT_EQ(search.looked[0].place.folder, kSierra);
+  EXPECT_TRUE(game_finder::NotFoundFailureText(search).empty());
+  EXPECT_TRUE(game_finder::NamedFolderFailureText(search).empty());
 
   // Steam recorded only for the machine, by its 32-bit installer.
   tools::UnregisterSteam();
   search = Find();
   EXPECT_EQ(search.found, "");
-  EXPECT_NE(app::PlacesLookedIn(search).find("C:\\SIERRA\\Half-Life\n\nThe registry names no "
-                                             "Half-Life install folder.\nThe registry names no "
-                                             "Steam folder.\n\n"),
+  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
+                "C:\\SIERRA\\Half-Life\n\nThe registry names no "
+                "Half-Life install folder.\nThe registry names no "
+                "Steam folder.\n\n"),
             std::string::npos);
   ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, "Software\\Valve\\Steam", "InstallPath",
                                       REG_SZ, steam_.path() + '\0', tools::RegistryView::k32Bit));
@@ -83,7 +86,7 @@ TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibrary) {
     WriteLibraryList(tools::SteamLibraryList(many));
     search = Find();
     ASSERT_EQ(search.looked.size(), libraries + 2u);  // C:\SIERRA, Steam's own folder, libraries
-    const std::string listed = app::PlacesLookedIn(search);
+    const std::string listed = game_finder::NotFoundFailureText(search);
     const std::string last = InLibrary(many[9]) + "  (Steam)\n";
     EXPECT_NE(listed.find(libraries == 10 ? last + "\n" : last + "and 5 more\n"), std::string::npos)
         << listed;
@@ -116,14 +119,14 @@ TEST_F(GameFolderTest, NamedFolderThenSierraThenInstallPathThenSteamTheFirstWith
   const std::string beside = std::string(self, std::strrchr(self, '\\') + 1) + "launcher.ini";
   ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
   ASSERT_TRUE(CopyFileA(settings_.c_str(), beside.c_str(), FALSE));
-  EXPECT_EQ(app::LocateGame(messages_, nullptr).found, elsewhere_.path());
+  EXPECT_EQ(game_finder::LocateGame(messages_, nullptr).found, elsewhere_.path());
   DeleteFileA(beside.c_str());
   EXPECT_TRUE(messages_.shown.empty());
 
   // A named folder without the game is reported, and the others are looked in.
   DeleteFileA((elsewhere_ / "hl.exe").c_str());
   ASSERT_TRUE(CopyFileA(settings_.c_str(), beside.c_str(), FALSE));
-  EXPECT_EQ(app::LocateGame(messages_, nullptr).found, kSierra);
+  EXPECT_EQ(game_finder::LocateGame(messages_, nullptr).found, kSierra);
   DeleteFileA(beside.c_str());
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text,
@@ -140,13 +143,13 @@ TEST_F(GameFolderTest, NowhereTheMainWindowFailsAsBeforeNamingEveryPlaceAndTheSe
   std::string steamAsRecorded = steam_.path();  // in lower case
   CharLowerBuffA(steamAsRecorded.data(), static_cast<DWORD>(steamAsRecorded.size()));
   const std::string places =
-      "Half-Life (hl.exe) is in none of the folders looked in, in this "
+      "Half-Life (hl.exe with a cstrike folder) is in none of the folders looked in, in this "
       "order:\n\nC:\\SIERRA\\Half-Life\n" +
       elsewhere_.path() + "\\gone  (the registry's Half-Life install folder)\n" +
       InLibrary(steamAsRecorded) + "  (Steam)\n" + InLibrary(library_.path()) +
       "  (Steam)\n\n"
       "To use Half-Life in another folder, name it in \"" +
-      app::SettingsFileBesideProgram() + "\":\n[Game]\nFolder=";
+      game_finder::SettingsFileBesideProgram() + "\":\n[Game]\nFolder=";
   app::Launcher& launcher = program_.launcher();
   launcher.and_Click();
   ASSERT_EQ(messages_.shown.size(), 2u);
@@ -155,10 +158,75 @@ TEST_F(GameFolderTest, NowhereTheMainWindowFailsAsBeforeNamingEveryPlaceAndTheSe
   EXPECT_NE(switchText.find("No file was changed.\n\n" + places), std::string::npos) << switchText;
   launcher.cstrike_Click();
   const std::string& launchText = messages_.shown.back().text;
-  EXPECT_EQ(launchText.find("Could not open the folder \"c:\\SIERRA\\Half-Life\""), 0u);
+  EXPECT_EQ(launchText.find("Could not open the folder \"C:\\SIERRA\\Half-Life\""), 0u);
   EXPECT_NE(launchText.find("Counter-Strike was not started.\n\n" + places), std::string::npos)
       << launchText;
   EXPECT_FALSE(program_.ended());
+}
+
+// C:\SIERRA holds a CD's Half-Life without Counter-Strike: passed over for Steam's, and named so
+// when nothing else holds the game.
+TEST_F(GameFolderTest, HalfLifeWithoutCounterStrikeIsPassedOverAndNamedSo) {
+  ASSERT_TRUE(tools::WriteTextFile(kSierra + "\\hl.exe", "MZ"));
+  ASSERT_TRUE(tools::WriteTextFile(kSierra + "\\valve\\liblist.gam", "game \"Half-Life\"\r\n"));
+  PutHalfLife(InLibrary(steam_.path()));
+  WriteLibraryList(tools::SteamLibraryList({steam_.path()}));
+  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  EXPECT_STRCASEEQ(Find().found.c_str(), InLibrary(steam_.path()).c_str());  // as Steam records it
+  tools::RemoveTree(InLibrary(steam_.path()) + "\\cstrike");
+  const game_finder::GameSearch search = Find();
+  EXPECT_EQ(search.found, "");
+  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
+                "\n\nC:\\SIERRA\\Half-Life  (holds hl.exe but no cstrike folder)\n"),
+            std::string::npos);
+}
+
+// launcher.exe put beside hl.exe, or into cstrike: found before C:\SIERRA, after a named folder.
+// Started from a folder without the game, its folders are not named in the message.
+TEST_F(GameFolderTest, TheProgramsFolderAndTheOneAboveComeAfterTheNamedFolder) {
+  PutHalfLife(kSierra);
+  PutHalfLife(library_.path());
+  EXPECT_EQ(Find(library_.path()).found, library_.path());
+  EXPECT_EQ(Find(library_ / "cstrike").found, library_.path());
+  PutHalfLife(elsewhere_ / "named");
+  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=named\r\n"));
+  EXPECT_EQ(Find(library_.path()).found, elsewhere_ / "named");
+  tools::RemoveTree(kSierra);
+  DeleteFileA(settings_.c_str());
+  const std::string text = game_finder::NotFoundFailureText(Find(steam_ / "Downloads"));
+  EXPECT_EQ(text.find("Downloads"), std::string::npos) << text;
+  EXPECT_EQ(text.find(steam_.path() + "\n"), std::string::npos) << text;
+}
+
+// Folders in letters no code page of these tests holds (Arabic) can be named in UTF-8 only:
+// never looked up by a lossy name, but named as not looked in.
+TEST_F(GameFolderTest, AFolderTheCodePageCannotNameIsNotLookedInAndSaysSo) {
+  const std::string arabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-8
+  WriteLibraryList("\"libraryfolders\"\n{\n\"0\"\n{\n\"path\" \"D:\\\\" + arabic + "\"\n}\n}\n");
+  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
+  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=E:\\" + arabic + "\r\n"));
+  const game_finder::GameSearch search = Find();
+  ASSERT_EQ(search.looked.size(), 2u);  // C:\SIERRA and Steam's own folder
+  ASSERT_EQ(search.unnameable.size(), 2u);
+  const std::string shown = search.unnameable[1].folder;  // as near as the code page shows it
+  EXPECT_EQ(shown.find("D:\\"), 0u);
+  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
+                "characters that the system's code page (" + std::to_string(GetACP()) +
+                ") cannot hold:\n" + search.unnameable[0].folder + "\n" + shown + "\n"),
+            std::string::npos)
+      << game_finder::NotFoundFailureText(search);
+  EXPECT_EQ(game_finder::NamedFolderFailureText(search).find("The folder \"E:\\"), 0u);
+  EXPECT_NE(game_finder::NamedFolderFailureText(search).find("cannot be looked in"),
+            std::string::npos);
+}
+
+// The program asks Windows for no "There is no disk in the drive" box.
+TEST_F(GameFolderTest, TheProgramAsksForNoBoxWhenADriveHasNoMedium) {
+  SetErrorMode(0);
+  app::Program program({messages_, random_});
+  const UINT mode = SetErrorMode(0);
+  EXPECT_EQ(mode & (SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX),
+            static_cast<UINT>(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
 }
 
 }  // namespace

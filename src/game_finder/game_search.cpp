@@ -1,0 +1,204 @@
+#include "game_finder/game_search.h"
+
+#include <optional>
+
+#include "game_finder/install_path.h"
+#include "game_finder/settings_text.h"
+#include "game_finder/steam_library_folders.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "settings/module1.h"
+
+namespace game_finder {
+namespace {
+
+using platform::AnsiLeadByte;
+
+// At most this many places are named in a message; a machine with more Steam
+// libraries gets a count of the rest.
+constexpr size_t kPlacesNamed = 12;
+
+std::string ReadText(const std::string& root, const std::string& key, const std::string& name) {
+  std::string value;
+  (void)settings::ReadSetting(root, key, name, "S", std::string(), value);
+  return value;
+}
+
+std::string Below(std::string_view folder, std::string_view name) {
+  return platform::PathBelow(folder, name, AnsiLeadByte);
+}
+
+// Text from a UTF-8 file as a path in the ANSI code page, when the code page
+// holds it exactly; otherwise it goes to `unnameable` as it can be shown.
+std::optional<std::string> PathFromUtf8(const std::string& utf8, PlaceKind kind,
+                                        std::vector<GamePlace>& unnameable) {
+  std::optional<std::string> ansi = platform::ExactAnsiFromUtf8(utf8);
+  if (!ansi) unnameable.push_back({platform::ShownAnsiFromUtf8(utf8), kind});
+  return ansi;
+}
+
+// The folder launcher.ini names, in the ANSI code page; empty when it names
+// none, or none the code page can hold. A relative folder counts from the
+// settings file's folder, not from the current folder, which a switch leaves
+// in the Counter-Strike folder.
+std::string NamedFolder(const std::string& settingsFile, std::vector<GamePlace>& unnameable) {
+  std::string bytes;
+  if (!platform::ReadWholeFile(settingsFile, bytes, kSettingsFileLimit).ok()) return {};
+  const SettingsText text = DecodedSettingsText(bytes);
+  std::optional<std::string> folder = SettingValue(text.text, kSettingsSection, kSettingsKey);
+  if (folder && text.utf8) folder = PathFromUtf8(*folder, PlaceKind::kNamed, unnameable);
+  if (!folder || folder->empty()) return {};
+  return platform::ResolvedFrom(platform::FolderOf(settingsFile, AnsiLeadByte), *folder,
+                                AnsiLeadByte);
+}
+
+// Steam records its folder per user (with forward slashes); its installer also
+// records it for the machine.
+std::string SteamFolder() {
+  std::string folder = ReadText("HKCU", "Software\\Valve\\Steam", "SteamPath");
+  if (folder.empty()) folder = ReadText("HKLM", "Software\\Valve\\Steam", "InstallPath");
+  return platform::WindowsFolder(folder, AnsiLeadByte);
+}
+
+// Steam writes its library list in UTF-8; a list that is not UTF-8 was edited
+// in the ANSI code page and is taken as it is. A list that cannot be read only
+// means fewer libraries.
+std::vector<std::string> SteamLibraries(const std::string& steamFolder,
+                                        std::vector<GamePlace>& unnameable) {
+  if (steamFolder.empty()) return {};
+  std::string bytes;
+  if (!platform::ReadWholeFile(Below(steamFolder, kSteamLibraryList), bytes, kSteamLibraryFileLimit)
+           .ok()) {
+    return {};
+  }
+  std::vector<std::string> libraries = SteamLibraryFolders(bytes);
+  if (EncodingOf(bytes) == TextEncoding::kAnsi) return libraries;
+  std::vector<std::string> named;
+  for (const std::string& library : libraries) {
+    if (std::optional<std::string> ansi = platform::ExactAnsiFromUtf8(library)) {
+      named.push_back(std::move(*ansi));
+    } else {
+      unnameable.push_back(
+          {platform::ShownAnsiFromUtf8(library + '\\' + kSteamHalfLife), PlaceKind::kSteamLibrary});
+    }
+  }
+  return named;
+}
+
+const char* PlaceNote(const LookedPlace& looked) {
+  if (looked.halfLifeOnly) return "  (holds hl.exe but no cstrike folder)";
+  switch (looked.place.kind) {
+    case PlaceKind::kNamed:
+      return "  (named in the settings file)";
+    case PlaceKind::kInstallPath:
+      return "  (the registry's Half-Life install folder)";
+    case PlaceKind::kSteamLibrary:
+      return "  (Steam)";
+    case PlaceKind::kBesideProgram:
+    case PlaceKind::kSierra:
+      break;
+  }
+  return "";
+}
+
+std::string CodePageNote() {
+  return "the system's code page (" + std::to_string(GetACP()) + ") cannot hold";
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  char self[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return platform::FolderOf(std::string_view(self, length), AnsiLeadByte);
+}
+
+std::string SettingsFileBesideProgram() { return Below(ProgramFolder(), kSettingsFileName); }
+
+GameSearch FindGame(const std::string& settingsFile, const std::string& programFolder) {
+  GameSearch search;
+  search.settingsFile = settingsFile;
+  GameRecords& records = search.records;
+  records.namedFolder = NamedFolder(settingsFile, search.unnameable);
+  records.programFolder = programFolder;
+  records.installPath = ReadText("HKLM", kHalfLifeKey, kInstallPathValue);
+  records.steamFolder = SteamFolder();
+  records.steamLibraries = SteamLibraries(records.steamFolder, search.unnameable);
+  for (GamePlace& place : GamePlaces(records, AnsiLeadByte)) {
+    const bool halfLife = platform::FileExists(Below(place.folder, kGameExecutable));
+    const bool counterStrike = platform::FolderExists(Below(place.folder, kCounterStrikeFolder));
+    search.looked.push_back({std::move(place), halfLife && !counterStrike});
+    if (halfLife && counterStrike) {
+      search.found = search.looked.back().place.folder;
+      break;
+    }
+  }
+  return search;
+}
+
+bool FoundInNamedFolder(const GameSearch& search) {
+  return !search.found.empty() && search.looked.size() == 1 &&
+         search.looked.front().place.kind == PlaceKind::kNamed;
+}
+
+std::string NamedFolderFailureText(const GameSearch& search) {
+  const std::string settingsFile = platform::Quoted(search.settingsFile);
+  const std::string instead = ", so Half-Life is looked for in its usual places instead.";
+  for (const GamePlace& place : search.unnameable) {
+    if (place.kind != PlaceKind::kNamed) continue;
+    return "The folder " + platform::Quoted(place.folder) + " named in " + settingsFile +
+           " cannot be looked in: its name has characters that " + CodePageNote() + instead;
+  }
+  if (search.looked.empty() || search.looked.front().place.kind != PlaceKind::kNamed ||
+      FoundInNamedFolder(search)) {
+    return {};
+  }
+  const LookedPlace& named = search.looked.front();
+  return "The folder " + platform::Quoted(named.place.folder) + " named in " + settingsFile +
+         (named.halfLifeOnly ? " holds hl.exe but no cstrike folder" : " holds no hl.exe") +
+         instead;
+}
+
+std::string NotFoundFailureText(const GameSearch& search) {
+  if (!search.found.empty()) return {};
+  std::string text = std::string("Half-Life (") + kGameExecutable +
+                     " with a cstrike folder) is in none of the folders looked in, in this "
+                     "order:\n";
+  // The program's own folders are named only when they hold something of the game: started
+  // from a download folder, the program names no more than before.
+  size_t listed = 0, more = 0;
+  for (const LookedPlace& looked : search.looked) {
+    if (looked.place.kind == PlaceKind::kBesideProgram && !looked.halfLifeOnly) continue;
+    if (listed++ < kPlacesNamed) {
+      text += "\n" + looked.place.folder + PlaceNote(looked);
+    } else {
+      ++more;
+    }
+  }
+  if (more > 0) text += "\nand " + std::to_string(more) + " more";
+  std::string notes;
+  if (search.records.installPath.empty()) {
+    notes += "\nThe registry names no Half-Life install folder.";
+  }
+  if (search.records.steamFolder.empty()) notes += "\nThe registry names no Steam folder.";
+  if (!search.unnameable.empty()) {
+    notes += "\nNot looked in, their names having characters that " + CodePageNote() + ":";
+    for (const GamePlace& place : search.unnameable) notes += "\n" + place.folder;
+  }
+  if (!notes.empty()) text += "\n" + notes;
+  return text + "\n\nTo use Half-Life in another folder, name it in " +
+         platform::Quoted(search.settingsFile) + ":\n[" + kSettingsSection + "]\n" + kSettingsKey +
+         "=D:\\Games\\Half-Life";
+}
+
+GameSearch LocateGame(platform::MessageBoxes& messages, HWND owner) {
+  GameSearch search = FindGame(SettingsFileBesideProgram(), ProgramFolder());
+  const std::string problem = NamedFolderFailureText(search);
+  if (!problem.empty()) {
+    messages.Show(owner, problem, std::nullopt, platform::MessageStyle::kInformation);
+  }
+  return search;
+}
+
+}  // namespace game_finder

@@ -1,0 +1,69 @@
+// Finding the Half-Life folder on this machine, again at each use, so that a
+// game installed or moved while the program runs is found.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "game_finder/game_places.h"
+#include "platform/message_box.h"
+
+namespace game_finder {
+
+inline constexpr char kGameExecutable[] = "hl.exe";
+inline constexpr char kCounterStrikeFolder[] = "cstrike";
+
+// The optional settings file beside launcher.exe, and where in it the player
+// names the Half-Life folder.
+inline constexpr char kSettingsFileName[] = "launcher.ini";
+inline constexpr char kSettingsSection[] = "Game";
+inline constexpr char kSettingsKey[] = "Folder";
+// At most this many bytes of the settings file are read.
+inline constexpr std::size_t kSettingsFileLimit = 1 << 16;
+
+struct LookedPlace {
+  GamePlace place;
+  bool halfLifeOnly = false;  // it holds hl.exe but no cstrike folder
+};
+
+struct GameSearch {
+  std::string settingsFile;
+  GameRecords records;
+  // Where the game was looked for, in order, up to the folder it was found in.
+  std::vector<LookedPlace> looked;
+  // Folders recorded in UTF-8 whose names the ANSI code page cannot hold, so
+  // they could not be looked in; each as near as the code page can show it.
+  std::vector<GamePlace> unnameable;
+  // The first folder that holds hl.exe and a cstrike folder; empty when none does.
+  std::string found;
+};
+
+// The folder the running program was started from, and launcher.ini in it.
+std::string ProgramFolder();
+std::string SettingsFileBesideProgram();
+
+// Reads the settings file, the registry and Steam's library list, then looks
+// for hl.exe with a cstrike folder beside it in each place in turn (see
+// GamePlaces); `programFolder` is the program's own.
+GameSearch FindGame(const std::string& settingsFile, const std::string& programFolder);
+
+// Whether the game was found in the folder the player named.
+bool FoundInNamedFolder(const GameSearch& search);
+
+// For a folder the player named that is not used (it holds no game, or its
+// name cannot be looked up): why. Empty otherwise.
+std::string NamedFolderFailureText(const GameSearch& search);
+
+// When no folder holds the game: every place looked in, in order, those that
+// could not be, and how to name another in the settings file. Empty when the
+// game was found.
+std::string NotFoundFailureText(const GameSearch& search);
+
+// FindGame for the running program; a named folder that is not used is
+// reported in a message box first.
+GameSearch LocateGame(platform::MessageBoxes& messages, HWND owner);
+
+}  // namespace game_finder

@@ -1,0 +1,205 @@
+// Finding the game on machines set up in the player's own language, driven from outside: folder
+// names in the letters of the run's ANSI code page (test.sh runs this suite under 1252, 1251, 932
+// and 936; under 932 they end in 表, whose second byte is that of '\'), Steam's UTF-8 library
+// list, launcher.ini in each encoding an editor saves, a Half-Life without Counter-Strike, a
+// stand-alone game with launcher.exe beside hl.exe.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher_app.h"
+#include "support/demo_game.h"
+#include "support/file_tree.h"
+#include "support/registry.h"
+#include "temp_folder.h"
+
+namespace {
+
+using namespace testing_support;
+
+// A name in the letters of the run's code page.
+std::wstring LocalName() {
+  switch (GetACP()) {
+    case 1251:
+      return L"\u0418\u0433\u0440\u044b";  // Игры
+    case 932:
+      return L"\u30b2\u30fc\u30e0\u8868";  // ゲーム表
+    case 936:
+      return L"\u6e38\u620f";  // 游戏
+    default:
+      return L"Jeux Vid\u00e9o";
+  }
+}
+
+std::string Encoded(UINT codePage, const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  std::string bytes(
+      WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(),
+                      static_cast<int>(bytes.size()), nullptr, nullptr);
+  return bytes;
+}
+std::string Ansi(const std::wstring& text) { return Encoded(CP_ACP, text); }
+std::string Utf8(const std::wstring& text) { return Encoded(CP_UTF8, text); }
+
+// Quoted as Steam writes a path: each backslash doubled.
+std::string SteamQuoted(const std::string& utf8) {
+  std::string quoted = "\"";
+  for (char c : utf8) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return quoted + '"';
+}
+
+class CodePageGameE2E : public LauncherE2ETest {
+ protected:
+  void SetUp() override {
+    const std::string ansi = Ansi(local_);
+    std::wstring back(ansi.size(), L'\0');
+    back.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                    back.data(), static_cast<int>(back.size())));
+    ASSERT_EQ(back, local_) << "the code page holds the name";
+    LeaveNoGame();
+  }
+  void TearDown() override {
+    app_.reset();
+    LeaveNoGame();
+    ResetDemoGame();
+  }
+  void LeaveNoGame() {
+    tools::RemoveDemoSteamInstall();
+    tools::UnregisterInstallPath();
+    for (const std::string& folder : {std::string(tools::kDemoHalfLifeFolder),
+                                      "C:\\" + Ansi(local_), named_, standAlone_, copyFolder_})
+      tools::RemoveTree(folder);
+  }
+  static std::string FakeGame() {
+    return LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
+  }
+  // The demo game with the stand-in hl.exe.
+  static void PutGame(const std::string& folder) {
+    ASSERT_TRUE(tools::InstallDemoGame(folder)) << folder;
+    ASSERT_TRUE(CopyFileA(FakeGame().c_str(), (folder + "\\hl.exe").c_str(), FALSE)) << folder;
+  }
+  // launcher.exe copied into `folder`.
+  static std::string LauncherIn(const std::string& folder) {
+    const std::string copy = folder + "\\launcher.exe";
+    EXPECT_TRUE(tools::MakeFolders(folder) &&
+                CopyFileA(LauncherPath().c_str(), copy.c_str(), FALSE))
+        << copy;
+    return copy;
+  }
+  void Start(const std::string& launcher = LauncherPath()) {
+    app_ = tools::Driver::Start(launcher, "C:\\");
+    ASSERT_TRUE(app_) << launcher;
+    ASSERT_NE(main_ = app_->WaitForWindow(kLauncherTitle), nullptr);
+  }
+  void Press(HWND window, const char* caption) { tools::Press(tools::FindChild(window, caption)); }
+  // Launches and returns the folder the game was started in.
+  std::string Launch(const std::string& gameFolder) {
+    Press(main_, "Launch Counter-Strike");
+    EXPECT_TRUE(app_->WaitForExit());
+    std::string record;
+    const std::string launched = gameFolder + "\\launched.txt";
+    EXPECT_TRUE(tools::WaitUntil([&] { return tools::ReadTextFile(launched, record); }))
+        << "not started from " << gameFolder;
+    DeleteFileA(launched.c_str());
+    return record.substr(record.find('\n') + 1);
+  }
+  void ExpectSwitchedToNNBot(const std::string& gameFolder) {
+    Press(main_, "NNBot");
+    AnswerBox();
+    ASSERT_TRUE(tools::Driver::WaitIdle(main_));
+    std::string bytes;
+    EXPECT_TRUE(tools::ReadTextFile(gameFolder + "\\cstrike\\liblist.gam", bytes));
+    EXPECT_EQ(bytes, tools::DemoFileContent("liblist.gam.nnb")) << gameFolder;
+  }
+
+  const std::wstring local_ = LocalName();
+  const std::string named_ = "C:\\HL " + Ansi(local_);
+  const std::string standAlone_ = "C:\\LAN " + Ansi(local_);
+  const std::string copyFolder_ = "C:\\launcher copy";
+};
+
+// Steam lists, in UTF-8, a library named in the code page's letters: the switch and the launch
+// use Half-Life there.
+TEST_F(CodePageGameE2E, ASteamLibraryNamedInTheCodePagesLetters) {
+  const std::wstring library = L"C:\\" + local_;
+  const std::string halfLife = Ansi(library) + "\\steamapps\\common\\Half-Life";
+  PutGame(halfLife);
+  ASSERT_TRUE(tools::WriteTextFile(
+      std::string(tools::kDemoSteamFolder) + "\\steamapps\\libraryfolders.vdf",
+      "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" +
+          SteamQuoted(tools::kDemoSteamFolder) + "\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t" +
+          SteamQuoted(Utf8(library)) + "\n\t}\n}\n"));
+  ASSERT_TRUE(tools::RegisterSteamPath(tools::kDemoSteamFolder));
+  Start();
+  ExpectSwitchedToNNBot(halfLife);
+  EXPECT_EQ(Launch(halfLife), halfLife + "\n");
+}
+
+// The folder named in launcher.ini wins over C:\SIERRA, whichever way the file is encoded.
+TEST_F(CodePageGameE2E, LauncherIniInEachEncodingNamesTheFolder) {
+  PutGame(tools::kDemoHalfLifeFolder);
+  PutGame(named_);
+  const std::string launcher = LauncherIn(copyFolder_);
+  const std::wstring text = L"[Game]\r\nFolder=C:\\HL " + local_ + L"\r\n";
+  std::string utf16 = "\xFF\xFE";
+  for (wchar_t unit : text) utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+  for (const std::string& ini : {Ansi(text), Utf8(text), "\xEF\xBB\xBF" + Utf8(text), utf16}) {
+    ASSERT_TRUE(tools::WriteTextFile(copyFolder_ + "\\launcher.ini", ini));
+    Start(launcher);
+    EXPECT_EQ(Launch(named_), named_ + "\n") << ini;
+  }
+}
+
+// A CD's Half-Life without Counter-Strike in C:\SIERRA is passed over for Steam's.
+TEST_F(CodePageGameE2E, HalfLifeWithoutCounterStrikeAheadOfSteamIsPassedOver) {
+  const std::string sierra = tools::kDemoHalfLifeFolder;
+  ASSERT_TRUE(tools::WriteTextFile(sierra + "\\valve\\liblist.gam", "game \"Half-Life\"\r\n"));
+  ASSERT_TRUE(CopyFileA(FakeGame().c_str(), (sierra + "\\hl.exe").c_str(), FALSE));
+  ASSERT_TRUE(tools::InstallDemoGameAsSteam(FakeGame()));
+  Start();
+  ExpectSwitchedToNNBot(tools::kDemoSteamHalfLifeFolder);
+  const std::string started = Launch(tools::kDemoSteamHalfLifeFolder);
+  EXPECT_STRCASEEQ(started.c_str(), (std::string(tools::kDemoSteamHalfLifeFolder) + "\n").c_str());
+  EXPECT_EQ(GetFileAttributesA((sierra + "\\launched.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The registry still names C:\SIERRA; launcher.ini names another game: the chooser lists and the
+// editor saves the named one's modifications.
+TEST_F(CodePageGameE2E, TheChooserAndTheEditorWorkInTheNamedFolderOverALeftoverInstallPath) {
+  ResetDemoGame();
+  PutGame(named_);
+  const std::string mod = "dmc " + Ansi(local_);
+  ASSERT_TRUE(tools::WriteTextFile(named_ + "\\" + mod + "\\mapcycle.txt", "dmc_dm2\r\n"));
+  ASSERT_TRUE(tools::WriteTextFile(named_ + "\\cstrike\\mapcycle.txt", "de_dust\ncs_office\n"));
+  const std::string sierraCycle = FileBytes("C:\\SIERRA\\Half-Life\\cstrike\\mapcycle.txt");
+  ASSERT_TRUE(
+      tools::WriteTextFile(copyFolder_ + "\\launcher.ini", "[Game]\r\nFolder=" + named_ + "\r\n"));
+  Start(LauncherIn(copyFolder_));
+  HWND chooser = nullptr;
+  ASSERT_NE(OpenEditor(*app_, main_, "cstrike", &chooser), nullptr);
+  EXPECT_EQ(tools::ListItems(tools::FindList(chooser, 0)),
+            (std::vector<std::string>{"cstrike", mod, "valve"}));
+  tools::PressKey('S', true);
+  auto saved = app_->WaitForMessageBox();
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->text, "Map Saved");
+  ASSERT_TRUE(app_->Dismiss(*saved));
+  EXPECT_EQ(FileBytes(named_ + "\\cstrike\\mapcycle.txt"), "de_dust\r\ncs_office\r\n");
+  EXPECT_EQ(FileBytes("C:\\SIERRA\\Half-Life\\cstrike\\mapcycle.txt"), sierraCycle);
+}
+
+// A game folder copied for a LAN party (no installer, registry or Steam) with launcher.exe put
+// beside hl.exe, or into cstrike.
+TEST_F(CodePageGameE2E, LauncherBesideHlExeOrInCstrikeFindsTheStandAloneGame) {
+  PutGame(standAlone_);
+  Start(LauncherIn(standAlone_));
+  EXPECT_EQ(Launch(standAlone_), standAlone_ + "\n");
+  Start(LauncherIn(standAlone_ + "\\cstrike"));
+  ExpectSwitchedToNNBot(standAlone_);
+  EXPECT_EQ(Launch(standAlone_), standAlone_ + "\n");
+}
+
+}  // namespace
