@@ -5,6 +5,7 @@
 
 #include "app/profiles.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
 namespace app {
 
@@ -27,7 +28,7 @@ SwitchBackups::~SwitchBackups() {
 platform::Status SwitchBackups::KeepIfUnique(const std::string& liveName) {
   const std::string live = gameFolder_ + "\\" + liveName;
   if (!platform::FileExists(live)) return platform::Status::Ok();
-  const std::vector<std::string> copies = PreparedCopiesOf(liveName);
+  const std::vector<std::string> copies = PreparedCopiesOf(liveName, platform::AnsiLeadByte);
   if (std::any_of(copies.begin(), copies.end(), [&](const std::string& copy) {
         return platform::SameContent(live, gameFolder_ + "\\" + copy);
       })) {
@@ -54,9 +55,15 @@ platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& t
     created_.push_back(folder_);
   }
   target = folder_;
-  for (size_t slash = liveName.find('\\'); slash != std::string::npos;
-       slash = liveName.find('\\', slash + 1)) {
-    target = folder_ + "\\" + liveName.substr(0, slash);
+  // The live name's folders, outermost first, split by characters: a listed
+  // waypoint's name may hold a character whose second byte is '\\'.
+  std::vector<std::string> folders;
+  for (std::string folder = platform::FolderOf(liveName); folder != ".";
+       folder = platform::FolderOf(folder)) {
+    folders.insert(folders.begin(), folder);
+  }
+  for (const std::string& folder : folders) {
+    target = folder_ + "\\" + folder;
     platform::Status made = platform::CreateFolder(target, created);
     if (created) created_.push_back(target);
     if (!made.ok()) return made;

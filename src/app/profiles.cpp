@@ -82,11 +82,14 @@ std::vector<ActivationStep> PlanActivation(const Profile& profile) {
   return steps;
 }
 
-std::vector<std::string> PreparedCopiesOf(std::string_view liveName) {
+std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
+                                          platform::LeadByteRule leadByte) {
   const std::string_view pattern = kWaypointPattern;
   const std::string_view waypointFolder = pattern.substr(0, pattern.find_last_of('\\') + 1);
   const bool waypoint = liveName.starts_with(waypointFolder);
-  const std::string_view fileName = liveName.substr(liveName.find_last_of('\\') + 1);
+  // A listed waypoint's name may hold a character whose second byte is '\\'.
+  const std::string_view fileName =
+      liveName.substr(platform::LastSeparator(liveName, leadByte) + 1);
   std::vector<std::string> copies;
   for (const Profile& profile : kProfiles) {
     for (const ActivationStep& step : PlanActivation(profile)) {

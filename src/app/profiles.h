@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/path.h"
+
 namespace app {
 
 struct FileCopy {
@@ -57,7 +59,9 @@ std::vector<ActivationStep> PlanActivation(const Profile& profile);
 // has replaced or removed it: every prepared copy any profile installs under
 // that name, and for a waypoint file (any name in the folder of
 // kWaypointPattern) the file of the same name in each folder a waypoint set
-// copies from. Each is named once; some may not exist.
-std::vector<std::string> PreparedCopiesOf(std::string_view liveName);
+// copies from. Each is named once; some may not exist. `liveName` is split by
+// the characters of `leadByte`'s code page.
+std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
+                                          platform::LeadByteRule leadByte);
 
 }  // namespace app

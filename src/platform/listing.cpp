@@ -3,13 +3,19 @@
 #include <windows.h>
 
 #include "platform/handles.h"
+#include "platform/path.h"
 #include "platform/text.h"
 
 namespace platform {
 namespace {
 
+// The name after the folder, split by characters ("C:name" has the folder "C:").
 std::string LastComponent(const std::string& path) {
-  size_t slash = path.find_last_of("\\/:");
+  size_t slash = LastSeparator(path, AnsiLeadByte);
+  if (slash == std::string::npos && path.size() >= 2 && path[1] == ':' &&
+      !AnsiLeadByte(static_cast<unsigned char>(path[0]))) {
+    slash = 1;
+  }
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
