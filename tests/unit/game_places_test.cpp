@@ -59,6 +59,7 @@ TEST(GamePlaces, InCodePage932ASecondByteOf0x5CIsNoSeparator) {
   // A second byte in a..z is not a letter: 0x83 0x61 (ャ) and 0x83 0x41 (ア) differ.
   EXPECT_EQ(Folders({"D:\\\x83\x61", "", "D:\\\x83\x41", "", {}}, ShiftJisLeadByte).size(), 3u);
   EXPECT_TRUE(platform::SameFolder("d:/Games/", "D:\\GAMES", ShiftJisLeadByte));
+  EXPECT_TRUE(platform::SameFolder("C:\\Azul", "c:\\aZUL", NoLeadBytes));  // a to z, both ends
 }
 
 TEST(GamePlaces, PathsAreSplitJoinedAndResolvedByCharacters) {
