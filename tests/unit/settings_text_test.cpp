@@ -62,6 +62,8 @@ TEST(SettingsText, TheValueIsReadAsTheProfileFunctionsReadIt) {
   EXPECT_EQ(SettingValue("[Game]\nFolder='D:\\'\n", "Game", "Folder"), "D:\\");
   EXPECT_EQ(SettingValue("[Game]\nFolder=\n", "Game", "Folder"), "");
   EXPECT_EQ(SettingValue("[Game]\nFolders=x\n[Other]\nFolder=y\n", "Game", "Folder"), std::nullopt);
+  // Names of the same length that differ in more than letter case.
+  EXPECT_EQ(SettingValue("[Home]\nFolder=x\n[Game]\nHolder=y\n", "Game", "Folder"), std::nullopt);
   // 932 text whose second bytes are '\' and ']': still split at the right bytes.
   EXPECT_EQ(SettingValue("[Game]\nFolder=C:\\\x95\x5C\\\x83\x5D\n", "Game", "Folder"),
             "C:\\\x95\x5C\\\x83\x5D");
