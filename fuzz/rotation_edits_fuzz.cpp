@@ -1,12 +1,11 @@
-// Sequences of selection changes, moves, removes, ups, downs and shuffles on the
-// two editor lists, each checked against the editor's procedure written out on
-// plain vectors; the editor's model runs the same sequence on two list doubles,
-// and its bytes, the doubles' texts and their selection must agree with it.
+// Sequences of selection changes, moves, removes, ups, downs and shuffles run by
+// the editor's model on two list doubles, each checked against the editor's
+// procedure written out on plain vectors: the model's bytes, the doubles' texts
+// and their selection must agree with it.
 // The names come from a few letters in both cases, some with a byte the
 // doubles cannot show or a NUL, so the all-maps list holds entries that rank
 // equal but differ.
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,14 +14,13 @@
 #include <vector>
 
 #include "cycle_editor/editor_model.h"
-#include "cycle_editor/rotation_edits.h"
 #include "cycle_editor/shuffle.h"
-#include "cycle_editor/sorted_tail.h"
 #include "list_view_double.h"
 
 namespace {
 
 using cycle::ListState;
+using testing_support::CompareNoCase;
 
 void Check(bool holds) {
   if (!holds) std::abort();
@@ -40,14 +38,6 @@ class Input {
   std::size_t size_;
   std::size_t next_ = 0;
 };
-
-int CompareNoCase(const std::string& a, const std::string& b) {
-  const auto lower = [](unsigned char c) { return std::tolower(c); };
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]) ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 std::string Name(Input& in) {
   static const char kLetters[] = "aAbBc";
@@ -115,10 +105,6 @@ struct Model {
   }
 };
 
-bool Same(const ListState& a, const ListState& b) {
-  return a.texts == b.texts && a.selected == b.selected;
-}
-
 // The model's bytes are the reference's, and its double shows them with the same flags.
 bool Agree(const std::vector<std::string>& bytes, const testing_support::ListViewDouble& view,
            const ListState& reference) {
@@ -137,73 +123,59 @@ constexpr int kSteps = 128;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input in(data, size);
-  ListState maps = Filled(in, in.Byte() % 40);
+  Model model;
+  model.maps = Filled(in, in.Byte() % 40);
   std::stable_sort(
-      maps.texts.begin(), maps.texts.end(),
+      model.maps.texts.begin(), model.maps.texts.end(),
       [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
-  ListState rotation = Filled(in, in.Byte() % 40);
-  Model model{maps, rotation};
+  model.rotation = Filled(in, in.Byte() % 40);
   testing_support::ListViewDouble mapsView, rotationView;
   cycle::EditorModel editor(mapsView, rotationView, CompareNoCase);
-  editor.Fill(maps.texts, rotation.texts);
-  mapsView.selected = maps.selected;
-  rotationView.selected = rotation.selected;
+  editor.Fill(model.maps.texts, model.rotation.texts);
+  mapsView.selected = model.maps.selected;
+  rotationView.selected = model.rotation.selected;
 
   for (int step = 0; step < kSteps && !in.done(); ++step) {
     const std::uint8_t op = in.Byte();
     switch (op % 7) {
-      case 0: {
-        const std::uint8_t at = in.Byte();
-        Toggle(maps, at);
-        Toggle(model.maps, at);
-        if (!mapsView.selected.empty()) mapsView.selected[at % mapsView.selected.size()].flip();
-        break;
-      }
+      case 0:
       case 1: {
         const std::uint8_t at = in.Byte();
-        Toggle(rotation, at);
-        Toggle(model.rotation, at);
-        if (!rotationView.selected.empty()) {
-          rotationView.selected[at % rotationView.selected.size()].flip();
-        }
+        Toggle(op % 7 ? model.rotation : model.maps, at);
+        std::vector<bool>& shown = op % 7 ? rotationView.selected : mapsView.selected;
+        if (!shown.empty()) shown[at % shown.size()].flip();
         break;
       }
       case 2:
-        cycle::MoveIntoRotation(maps, rotation);
         model.Move();
         editor.MoveIntoRotation();
         break;
-      case 3: {
-        const std::size_t sortedCount = maps.texts.size();
-        cycle::RemoveFromRotation(rotation, maps);
-        cycle::SortAppended(maps, sortedCount, CompareNoCase);
+      case 3:
         model.Remove();
         editor.RemoveFromRotation();
         break;
-      }
       case 6: {
         // The shuffle's own rule is checked by shuffle_fuzz: here both sides draw alike.
         std::vector<double> draws;
-        for (std::size_t i = 1; i < rotation.texts.size(); ++i) draws.push_back(in.Byte() / 256.0);
+        for (std::size_t i = 1; i < model.rotation.texts.size(); ++i) {
+          draws.push_back(in.Byte() / 256.0);
+        }
         auto drawing = [&draws] {
           return [&draws, next = std::size_t{0}]() mutable { return draws[next++]; };
         };
-        rotation.texts = cycle::ShuffleRotation(rotation.texts, drawing());
-        rotation.selected.assign(rotation.texts.size(), false);
-        model.rotation = rotation;
+        model.rotation.texts = cycle::ShuffleRotation(model.rotation.texts, drawing());
+        model.rotation.selected.assign(model.rotation.texts.size(), false);
         editor.Shuffle(drawing());
         break;
       }
       default: {
         const bool up = op % 7 == 4;
         const std::optional<std::size_t> moved = model.Step(up);
-        Check((up ? cycle::MoveUp(rotation) : cycle::MoveDown(rotation)) == moved);
         Check((up ? editor.MoveUp() : editor.MoveDown()) == moved.has_value());
         Check(!moved || rotationView.current == *moved);
         break;
       }
     }
-    Check(Same(maps, model.maps) && Same(rotation, model.rotation));
     Check(Agree(editor.maps(), mapsView, model.maps) &&
           Agree(editor.rotation(), rotationView, model.rotation));
   }

@@ -44,13 +44,6 @@ std::string Encoded(UINT codePage, const std::wstring& text) {
 std::string Ansi(const std::wstring& text) { return Encoded(CP_ACP, text); }
 std::string Utf8(const std::wstring& text) { return Encoded(CP_UTF8, text); }
 
-// Quoted as Steam writes a path: each backslash doubled.
-std::string SteamQuoted(const std::string& utf8) {
-  std::string quoted = "\"";
-  for (char c : utf8) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  return quoted + '"';
-}
-
 class CodePageGameE2E : public LauncherE2ETest {
  protected:
   void SetUp() override {
@@ -127,11 +120,9 @@ TEST_F(CodePageGameE2E, ASteamLibraryNamedInTheCodePagesLetters) {
   const std::wstring library = L"C:\\" + local_;
   const std::string halfLife = Ansi(library) + "\\steamapps\\common\\Half-Life";
   PutGame(halfLife);
-  ASSERT_TRUE(tools::WriteTextFile(
-      std::string(tools::kDemoSteamFolder) + "\\steamapps\\libraryfolders.vdf",
-      "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" +
-          SteamQuoted(tools::kDemoSteamFolder) + "\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t" +
-          SteamQuoted(Utf8(library)) + "\n\t}\n}\n"));
+  ASSERT_TRUE(
+      tools::WriteTextFile(std::string(tools::kDemoSteamFolder) + "\\steamapps\\libraryfolders.vdf",
+                           tools::SteamLibraryList({tools::kDemoSteamFolder, Utf8(library)})));
   ASSERT_TRUE(tools::RegisterSteamPath(tools::kDemoSteamFolder));
   Start();
   ExpectSwitchedToNNBot(halfLife);

@@ -58,15 +58,6 @@ Tree Collect(const std::string& folder) {
   return tree;
 }
 
-bool NoTemporaries(const std::string& folder) {
-  for (const std::string sub : {"", "\\maps"}) {
-    for (const std::string& name : tools::FolderNames(folder + sub)) {
-      if (name.ends_with(".tmp")) return false;
-    }
-  }
-  return true;
-}
-
 // Puts `folder` back to `files`, without temporary files.
 void Restore(const std::string& folder, const Files& files) {
   Tree now = Collect(folder);
@@ -158,9 +149,10 @@ Work SwitchWork(size_t bytes) {
     tools::Press(tools::FindChild(main, "NNBot"));
     HWND box = app.WaitForMessageBox().value_or(tools::MessageBoxSeen{}).window;
     EXPECT_NE(box, nullptr) << "no NNBot message";
-    return Run{std::move(app), [box] { PostMessageA(box, WM_COMMAND, IDOK, 0); },
-               [=](Driver&) { return FileBytes(library) == last && NoTemporaries(kGame); }, nullptr,
-               box};
+    return Run{
+        std::move(app), [box] { PostMessageA(box, WM_COMMAND, IDOK, 0); },
+        [=](Driver&) { return FileBytes(library) == last && Collect(kGame).temporaries.empty(); },
+        nullptr, box};
   };
   return work;
 }

@@ -126,37 +126,4 @@ TEST_F(LaunchE2E, StartsTheGameFromItsFolderAndEnds) {
                    "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
 }
 
-// Half-Life in Steam's second library, found through Steam's records alone: no C:\SIERRA, no
-// install folder in the registry.
-TEST_F(LaunchE2E, OnAMachineSetUpAsSteamSwitchMapCycleAndLaunchUseSteamsHalfLife) {
-  tools::RemoveTree(kHalfLife);
-  tools::UnregisterInstallPath();
-  ASSERT_TRUE(tools::InstallDemoGameAsSteam(FakeGame()));
-  const std::string steamGame = tools::kDemoSteamHalfLifeFolder;
-
-  Press(main_, "NNBot");
-  AnswerBox();
-  ASSERT_TRUE(tools::Driver::WaitIdle(main_));
-  for (const auto& [live, prepared] : {std::pair{"liblist.gam", "liblist.gam.nnb"},
-                                       {"mapcycle.txt", "mapcycle.nnb.txt"},
-                                       {"bot.cfg", "bot.cfg.nnb"},
-                                       {"maps\\cs_docks.wpt", "cs_docks.wpt"}}) {
-    std::string bytes;
-    EXPECT_TRUE(tools::ReadTextFile(steamGame + "\\cstrike\\" + live, bytes));
-    EXPECT_EQ(bytes, tools::DemoFileContent(prepared)) << live;
-  }
-
-  Press(main_, "Map Cycle");
-  HWND chooser = Chooser();
-  ASSERT_NE(chooser, nullptr);
-  EXPECT_EQ(Mods(chooser), (std::vector<std::string>{"cstrike", "valve"}));
-  Press(chooser, "E&xit");
-  ASSERT_NE(main_ = app_->WaitForWindow(kLauncherTitle), nullptr);
-
-  Press(main_, "Launch Counter-Strike");
-  EXPECT_TRUE(app_->WaitForExit());
-  EXPECT_STRCASEEQ(Launched(steamGame).c_str(),
-                   ("hl.exe -console -game cstrike\n" + steamGame + "\n").c_str());
-}
-
 }  // namespace

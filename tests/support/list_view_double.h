@@ -3,6 +3,7 @@
 // as '?', and cut at a NUL), and keeps selected flags the tests set.
 #pragma once
 
+#include <cctype>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -10,6 +11,16 @@
 #include "cycle_editor/editor_model.h"
 
 namespace testing_support {
+
+// The order of the all-maps list, by bytes with ASCII letters ignoring case.
+inline int CompareNoCase(const std::string& a, const std::string& b) {
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    const int x = std::tolower(static_cast<unsigned char>(a[i]));
+    const int y = std::tolower(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
 
 class ListViewDouble : public cycle::ListView {
  public:

@@ -6,24 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 
 #include "list_view_double.h"
 
 namespace {
 
+using testing_support::CompareNoCase;
 using testing_support::ListViewDouble;
 using Names = std::vector<std::string>;
-
-int CompareNoCase(const std::string& a, const std::string& b) {
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    const int x = std::tolower(static_cast<unsigned char>(a[i]));
-    const int y = std::tolower(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 class EditorModelTest : public ::testing::Test {
  protected:

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/profiles.h"
+
 namespace {
 
 using platform::NoLeadBytes;
@@ -77,6 +79,14 @@ TEST(GamePlaces, PathsAreSplitJoinedAndResolvedByCharacters) {
   EXPECT_EQ(platform::ResolvedFrom("C:\\Tools\\", "..\\Half-Life", NoLeadBytes),
             "C:\\Tools\\..\\Half-Life");
   EXPECT_EQ(platform::ResolvedFrom(hyou, kSo, ShiftJisLeadByte), hyou + "\\" + kSo);
+}
+
+// A waypoint file's name, as the listing gives it, may end in ソ: its prepared copies keep the
+// whole name.
+TEST(GamePlaces, AWaypointsPreparedCopiesKeepItsWholeName) {
+  EXPECT_EQ(
+      app::PreparedCopiesOf("maps\\de_" + kSo + ".wpt", ShiftJisLeadByte),
+      (std::vector<std::string>{"maps\\nnb\\de_" + kSo + ".wpt", "maps\\ram\\de_" + kSo + ".wpt"}));
 }
 
 }  // namespace

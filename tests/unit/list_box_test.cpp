@@ -1,4 +1,5 @@
-// The list wrapper keeps one contract for single- and multiple-selection lists.
+// The list wrapper on a sorted list: the order given, and the entries it shows otherwise (its
+// selection in both list kinds: the editor and chooser tests).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -6,27 +7,6 @@
 #include "platform/list_box.h"
 
 namespace {
-
-TEST(ListBoxTest, SelectingAndClearingReadBackAlikeInSingleAndExtendedLists) {
-  for (DWORD style : {DWORD{0}, DWORD{LBS_EXTENDEDSEL}}) {
-    SCOPED_TRACE(style ? "extended" : "single");
-    platform::UniqueWindow window(CreateWindowExA(0, "LISTBOX", "",
-                                                  WS_POPUP | LBS_HASSTRINGS | style, 0, 0, 100, 100,
-                                                  nullptr, nullptr, nullptr, nullptr));
-    ASSERT_TRUE(window);
-    platform::ListBox list(window.get());
-    list.Refill({"a", "b", "c"});
-    EXPECT_EQ(list.SelectedCount(), 0);
-    list.SetSelected(1, true);
-    list.SetCurrent(1);
-    EXPECT_EQ(list.Selection(), std::vector<bool>({false, true, false}));
-    EXPECT_EQ(list.SelectedCount(), 1);
-    EXPECT_EQ(list.Current(), 1);
-    list.SetSelected(1, false);
-    EXPECT_EQ(list.Selection(), std::vector<bool>(3, false));
-    EXPECT_EQ(list.SelectedCount(), 0);
-  }
-}
 
 // A list control that keeps at most 300 characters of an entry, as one with a limit would.
 WNDPROC listProc = nullptr;

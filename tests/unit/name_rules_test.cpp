@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/profiles.h"
 #include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/mod_discovery.h"
 #include "platform/name_pattern.h"
@@ -53,14 +52,3 @@ TEST(NameRulesTest, MapNamesDropTheLastFourCharacters) {
 }
 
 }  // namespace
-
-// A waypoint file's name, as the listing gives it, may end in a character whose second byte is
-// '\' (ソ is 0x83 0x5C in code page 932): its prepared copies keep the whole name.
-TEST(NameRulesTest, AWaypointsPreparedCopiesKeepItsWholeName) {
-  const auto shiftJisLeadByte = [](unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-  };
-  const std::vector<std::string> copies =
-      app::PreparedCopiesOf("maps\\de_\x83\x5C.wpt", shiftJisLeadByte);
-  EXPECT_EQ(copies, (Names{"maps\\nnb\\de_\x83\x5C.wpt", "maps\\ram\\de_\x83\x5C.wpt"}));
-}

@@ -28,6 +28,12 @@ TEST(ReadSetting, TakesRegistryValuesAndProfileEntriesAsTheLetterSays) {
   put("negative", REG_DWORD, &negative, 4);
   put("two", REG_BINARY, two, 2);
   put("eight", REG_BINARY, eight, 8);
+  // Odd values another tool may leave as the install path.
+  const S huge = "C:\\" + S(65536 - 4, 'x'), several = S("C:\\HL\0other\0", 12);
+  put("unexpanded", REG_EXPAND_SZ, "%SystemRoot%", 13);
+  put("huge", REG_SZ, huge.c_str(), static_cast<DWORD>(huge.size() + 1));
+  put("unterminated", REG_BINARY, "C:\\HL!", 6);  // its last byte is taken for the terminator
+  put("several", REG_MULTI_SZ, several.c_str(), 13);
   testing_support::TempFolder folder;
   const std::string ini = folder / "game.ini", hidden = folder / "a_hidden.ini";
   WritePrivateProfileStringA("Game", "Name", "Hidden", hidden.c_str());
@@ -59,6 +65,10 @@ TEST(ReadSetting, TakesRegistryValuesAndProfileEntriesAsTheLetterSays) {
       {"HKCU", key, "missing", "S", S(), S("No Name"), ERROR_FILE_NOT_FOUND, S("No Name")},
       {"HKCU", key + "\\nope", "text", "S", S(), S("No Name"), ERROR_FILE_NOT_FOUND, S("No Name")},
       {"HKXX", key, "text", "S", S(), S("No Name"), kNotRead, S("No Name")},
+      {"HKCU", key, "unexpanded", "S", S(), S("No Name"), 0, S("%SystemRoot%")},
+      {"HKCU", key, "huge", "S", S(), S("No Name"), 0, huge},
+      {"HKCU", key, "unterminated", "S", S(), S("No Name"), 0, S("C:\\HL")},
+      {"HKCU", key, "several", "S", S(), S("No Name"), 0, several},
       // Profile files: only ordinary ones count, and reading them always reports 0.
       {hidden, "Game", "Name", "S", S(), S("No Name"), kNotRead, S("No Name")},
       {folder / "sub.dir", "Game", "Name", "S", S(), S("No Name"), kNotRead, S("No Name")},
