@@ -1,10 +1,8 @@
-// Sequences of selection changes, moves, removes, ups, downs and shuffles run by
-// the editor's model on two list doubles, each checked against the editor's
-// procedure written out on plain vectors: the model's bytes, the doubles' texts
-// and their selection must agree with it.
-// The names come from a few letters in both cases, some with a byte the
-// doubles cannot show or a NUL, so the all-maps list holds entries that rank
-// equal but differ.
+// Sequences of selection changes, moves, removes, ups, downs and shuffles run by the editor's model
+// on two list doubles, each checked against the editor's procedure written out on plain vectors:
+// the model's bytes, the doubles' texts and their selection must agree with it. The names come from
+// a few letters in both cases, some with a byte the doubles cannot show or a NUL, so the all-maps
+// list holds entries that rank equal but differ.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -27,16 +25,11 @@ void Check(bool holds) {
 }
 
 // Reads the fuzz input a byte at a time, then zeros.
-class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool done() const { return next_ >= size_; }
-  std::uint8_t Byte() { return next_ < size_ ? data_[next_++] : 0; }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t next_ = 0;
+struct Input {
+  const std::uint8_t* data;
+  std::size_t size, next = 0;
+  bool done() const { return next >= size; }
+  std::uint8_t Byte() { return next < size ? data[next++] : 0; }
 };
 
 std::string Name(Input& in) {
@@ -57,8 +50,8 @@ ListState Filled(Input& in, std::size_t count) {
   return list;
 }
 
-// The editor's procedures on plain vectors: walks from the last entry for move
-// and remove, the first selected entry for up and down.
+// The editor's procedures on plain vectors: walks from the last entry for move and remove, the
+// first selected entry for up and down.
 struct Model {
   ListState maps, rotation;
 
@@ -115,14 +108,13 @@ void Toggle(ListState& list, std::uint8_t at) {
   if (!list.selected.empty()) list.selected[at % list.selected.size()].flip();
 }
 
-// Enough presses to reach every state of lists this short, few enough to keep
-// each run quick.
+// Enough presses to reach every state of lists this short, few enough to keep each run quick.
 constexpr int kSteps = 128;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Input in(data, size);
+  Input in{data, size};
   Model model;
   model.maps = Filled(in, in.Byte() % 40);
   std::stable_sort(

@@ -14,24 +14,15 @@ namespace {
 using namespace testing_support;
 using R = cycle_editor::FrmRotamund;
 
-// A map name in the code page's own letters (its second byte 0x5C under 932), as a player of
-// that language names a map file.
+// A map name in the code page's own letters (its second byte 0x5C under 932), as a player of that
+// language names a map file.
 std::string MapNameInCodePage() {
-  const wchar_t* name = L"frenzy_2";
-  switch (GetACP()) {
-    case 1252:
-      name = L"caf\u00e9";
-      break;
-    case 1251:
-      name = L"\u043a\u0430\u0440\u0442\u0430";
-      break;
-    case 932:
-      name = L"\u30bd\u30d5\u30c8";
-      break;
-    case 936:
-      name = L"\u5730\u56fe";
-      break;
-  }
+  const UINT codePage = GetACP();
+  const wchar_t* name = codePage == 1252   ? L"caf\u00e9"
+                        : codePage == 1251 ? L"\u043a\u0430\u0440\u0442\u0430"
+                        : codePage == 932  ? L"\u30bd\u30d5\u30c8"
+                        : codePage == 936  ? L"\u5730\u56fe"
+                                           : L"frenzy_2";
   char bytes[64] = {};
   const int length =
       WideCharToMultiByte(CP_ACP, 0, name, -1, bytes, sizeof bytes, nullptr, nullptr);

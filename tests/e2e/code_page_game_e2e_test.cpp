@@ -1,8 +1,8 @@
 // Finding the game on machines set up in the player's own language, driven from outside: folder
 // names in the letters of the run's ANSI code page (test.sh runs this suite under 1252, 1251, 932
-// and 936; under 932 they end in 表, whose second byte is that of '\'), Steam's UTF-8 library
-// list, launcher.ini in each encoding an editor saves, a Half-Life without Counter-Strike, a
-// stand-alone game with launcher.exe beside hl.exe.
+// and 936; under 932 they end in 表, whose second byte is that of '\'), Steam's UTF-8 library list,
+// launcher.ini in each encoding an editor saves, a Half-Life without Counter-Strike, a stand-alone
+// game with launcher.exe beside hl.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -21,16 +21,11 @@ using namespace testing_support;
 
 // A name in the letters of the run's code page.
 std::wstring LocalName() {
-  switch (GetACP()) {
-    case 1251:
-      return L"\u0418\u0433\u0440\u044b";  // Игры
-    case 932:
-      return L"\u30b2\u30fc\u30e0\u8868";  // ゲーム表
-    case 936:
-      return L"\u6e38\u620f";  // 游戏
-    default:
-      return L"Jeux Vid\u00e9o";
-  }
+  const UINT codePage = GetACP();
+  return codePage == 1251  ? L"\u0418\u0433\u0440\u044b"  // Игры
+         : codePage == 932 ? L"\u30b2\u30fc\u30e0\u8868"  // ゲーム表
+         : codePage == 936 ? L"\u6e38\u620f"              // 游戏
+                           : L"Jeux Vid\u00e9o";
 }
 
 std::string Encoded(UINT codePage, const std::wstring& text) {
@@ -114,8 +109,8 @@ class CodePageGameE2E : public LauncherE2ETest {
   const std::string copyFolder_ = "C:\\launcher copy";
 };
 
-// Steam lists, in UTF-8, a library named in the code page's letters: the switch and the launch
-// use Half-Life there.
+// Steam lists, in UTF-8, a library named in the code page's letters: the switch and the launch use
+// Half-Life there.
 TEST_F(CodePageGameE2E, ASteamLibraryNamedInTheCodePagesLetters) {
   const std::wstring library = L"C:\\" + local_;
   const std::string halfLife = Ansi(library) + "\\steamapps\\common\\Half-Life";

@@ -39,30 +39,24 @@ TEST_F(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
   EXPECT_TRUE(IsWindowVisible(editor) && focusOn(R::kLstMap));
 
   auto press = [&](int id) { ASSERT_TRUE(Click(GetDlgItem(editor, id))); };
-  // Two maps in: they head the rotation in sorted order. One out: back at its sorted place.
+  // Two maps in: they head the rotation in sorted order. Up once. (Each rule: the in-process
+  // editor tests; the other buttons also: long_lines_e2e_test.cpp.)
   SelectListItem(maps, IndexOf(maps, "frenzy"));
   SelectListItem(maps, IndexOf(maps, "undertow"), true);
   press(R::kCmdMove);
   EXPECT_EQ(ListItems(rotation),
             (Names{"frenzy", "undertow", "crossfire", "datacore", "stalkyard"}));
-  SelectListItem(rotation, IndexOf(rotation, "datacore"));
-  press(R::kCmdRemove);
-  EXPECT_EQ(IndexOf(maps, "datacore"), 1);
-  // Down, then up twice.
-  SelectListItem(rotation, IndexOf(rotation, "frenzy"));
-  press(R::kCmdDown);
-  EXPECT_EQ(ListItems(rotation), (Names{"undertow", "frenzy", "crossfire", "stalkyard"}));
   SelectListItem(rotation, IndexOf(rotation, "stalkyard"));
   press(R::kCmdUP);
-  press(R::kCmdUP);
-  EXPECT_EQ(ListItems(rotation), (Names{"undertow", "stalkyard", "frenzy", "crossfire"}));
+  EXPECT_EQ(ListItems(rotation),
+            (Names{"frenzy", "undertow", "crossfire", "stalkyard", "datacore"}));
 
   // Alt+R randomizes: the first map goes to the middle. Alt+S saves, Alt+C closes.
   PressKey('R', true);
   EXPECT_TRUE(focusOn(R::kCmdRandom));
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(rotation).at(2) == "undertow"; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(rotation).at(2) == "frenzy"; }));
   const Names shuffled = ListItems(rotation);
-  ASSERT_EQ(shuffled.size(), 4u);
+  ASSERT_EQ(shuffled.size(), 5u);
   EXPECT_TRUE(SelectedIndexes(rotation).empty());
   PressKey('S', true);
   auto saved = app.WaitForMessageBox();

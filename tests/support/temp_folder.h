@@ -1,6 +1,5 @@
-// Files for tests: a fresh folder below the system's temporary folder, removed
-// with everything in it at the end of the test; whole files read back; a file
-// held open without sharing.
+// Files for tests: a fresh folder below the system's temporary folder, removed with everything in
+// it at the end of the test; whole files read back; a file held open without sharing.
 #pragma once
 
 #include <string>
@@ -26,8 +25,8 @@ class TempFolder {
 // The whole file, or "(unreadable)".
 std::string FileBytes(const std::string& path);
 
-// Opens `path` without sharing, so nobody can replace, remove or open it, not
-// even root; fails the test if it cannot.
+// Opens `path` without sharing, so nobody can replace, remove or open it, not even root; fails the
+// test if it cannot.
 platform::UniqueHandle HoldOpen(const std::string& path, DWORD access = GENERIC_READ);
 
 }  // namespace testing_support

@@ -23,8 +23,8 @@ class EditorTest : public testing_support::ProgramTest {
  protected:
   EditorTest() { program_.HLPath = halfLife_.path(); }
 
-  // Both lists as "lstBSP|lstMap": a letter an entry, "*" after a selected
-  // one. The captions go stale to show whether a handler rewrites them.
+  // Both lists as "lstBSP|lstMap": a letter an entry, "*" after a selected one. The captions go
+  // stale to show whether a handler rewrites them.
   void Fill(const std::string& lists) {
     std::vector<std::string> texts[2];
     std::vector<int> selected[2];
@@ -56,8 +56,8 @@ TEST_F(EditorTest, MoveRemoveUpDownAndRandomize) {
     bool recounted = false;           // both captions show the new counts
     std::optional<int> current = {};  // lstMap's focus afterwards
   } cases[] = {
-      // The rules themselves: editor_model_test.cpp. Here the window: its lists show the model,
-      // the captions are recounted after a move or a remove, a press that moves nothing changes
+      // The rules themselves: editor_model_test.cpp. Here the window: its lists show the model, the
+      // captions are recounted after a move or a remove, a press that moves nothing changes
       // nothing, and Randomize seeds once and follows the draws.
       {{&F::cmdMove_Click}, "ab*cd*|qr*", "ac|bdqr*", true},
       {{&F::cmdMove_Click}, "ab|c*", "ab|c*", true},
@@ -85,8 +85,8 @@ TEST_F(EditorTest, MoveRemoveUpDownAndRandomize) {
 }
 
 // Empty: not saved. Twice: the same bytes. A vanished folder, a folder in the file's place:
-// reported, nothing lost (a file held open, and "Map Saved": fault_e2e_test.cpp and
-// editing_run_e2e_test.cpp).
+// reported, nothing lost (a full disk and an immutable file: the injected fault cases of
+// fault_e2e_test.cpp; "Map Saved": editing_run_e2e_test.cpp).
 TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   const std::string saved = halfLife_ / "cstrike\\mapcycle.txt", old(60, '#');
   ASSERT_TRUE(tools::WriteTextFile(saved, old));

@@ -1,7 +1,6 @@
-// Whole-file replacement. While another program keeps reading the file every
-// few milliseconds, as a virus scanner, an indexer or the game may, the
-// replacement must not fail because of the reader, and every read sees the old
-// or the new file whole.
+// Whole-file replacement. While another program keeps reading the file every few milliseconds, as a
+// virus scanner, an indexer or the game may, the replacement must not fail because of the reader,
+// and every read sees the old or the new file whole.
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -90,8 +89,8 @@ TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
   }
 }
 
-// A prepared copy longer than the copy's 1 MiB chunks is copied byte for byte and keeps its
-// time of last change, as CopyFile keeps it.
+// A prepared copy longer than the copy's 1 MiB chunks is copied byte for byte and keeps its time of
+// last change, as CopyFile keeps it.
 TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
   testing_support::TempFolder folder;
   const std::string prepared = folder / "de_dust.wpt.nnb", live = folder / "de_dust.wpt";
