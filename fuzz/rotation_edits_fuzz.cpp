@@ -117,13 +117,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input in{data, size};
   Model model;
   model.maps = Filled(in, in.Byte() % 40);
-  std::stable_sort(
-      model.maps.texts.begin(), model.maps.texts.end(),
-      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   model.rotation = Filled(in, in.Byte() % 40);
   testing_support::ListViewDouble mapsView, rotationView;
   cycle::EditorModel editor(mapsView, rotationView, CompareNoCase);
-  editor.Fill(model.maps.texts, model.rotation.texts);
+  editor.Fill(model.maps.texts, model.rotation.texts);  // the maps in any order: sorted, stably
+  std::stable_sort(
+      model.maps.texts.begin(), model.maps.texts.end(),
+      [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   mapsView.selected = model.maps.selected;
   rotationView.selected = model.rotation.selected;
 

@@ -41,14 +41,7 @@ std::string Utf8(const std::wstring& text) { return Encoded(CP_UTF8, text); }
 
 class CodePageGameE2E : public LauncherE2ETest {
  protected:
-  void SetUp() override {
-    const std::string ansi = Ansi(local_);
-    std::wstring back(ansi.size(), L'\0');
-    back.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                    back.data(), static_cast<int>(back.size())));
-    ASSERT_EQ(back, local_) << "the code page holds the name";
-    LeaveNoGame();
-  }
+  void SetUp() override { LeaveNoGame(); }
   void TearDown() override {
     app_.reset();
     LeaveNoGame();
@@ -60,9 +53,6 @@ class CodePageGameE2E : public LauncherE2ETest {
     for (const std::string& folder : {std::string(tools::kDemoHalfLifeFolder),
                                       "C:\\" + Ansi(local_), named_, standAlone_, copyFolder_})
       tools::RemoveTree(folder);
-  }
-  static std::string FakeGame() {
-    return LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
   }
   // The demo game with the stand-in hl.exe.
   static void PutGame(const std::string& folder) {
@@ -98,9 +88,9 @@ class CodePageGameE2E : public LauncherE2ETest {
     Press(main_, "NNBot");
     AnswerBox();
     ASSERT_TRUE(tools::Driver::WaitIdle(main_));
-    std::string bytes;
-    EXPECT_TRUE(tools::ReadTextFile(gameFolder + "\\cstrike\\liblist.gam", bytes));
-    EXPECT_EQ(bytes, tools::DemoFileContent("liblist.gam.nnb")) << gameFolder;
+    EXPECT_EQ(FileBytes(gameFolder + "\\cstrike\\liblist.gam"),
+              tools::DemoFileContent("liblist.gam.nnb"))
+        << gameFolder;
   }
 
   const std::wstring local_ = LocalName();

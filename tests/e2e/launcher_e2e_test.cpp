@@ -95,9 +95,6 @@ class LaunchE2E : public LauncherE2E {
     tools::RemoveTree(kDecoyFolder);
     tools::LeaveNoGameToFind();
   }
-  static std::string FakeGame() {
-    return LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\fake_game.exe";
-  }
   // The command line and current folder the game in `folder` was started with.
   static std::string Launched(const std::string& folder) {
     std::string record;
@@ -107,9 +104,8 @@ class LaunchE2E : public LauncherE2E {
   }
 
   const std::string kDecoyFolder = "C:\\decoy-on-path";
-  const std::string decoys_[3] = {
-      kDecoyFolder + "\\hl.exe", "C:\\hl.exe",
-      LauncherPath().substr(0, LauncherPath().rfind('\\')) + "\\hl.exe"};
+  const std::string decoys_[3] = {kDecoyFolder + "\\hl.exe", "C:\\hl.exe",
+                                  BesideLauncher("hl.exe")};
   std::string path_;
 };
 

