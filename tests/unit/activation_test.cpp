@@ -225,6 +225,7 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
 // own, and a removed one that NNBot's folder holds: Rambot, then NNBot in the same second.
+// (Switches between prepared copies keep nothing: EachProfileShowsItsMessageThenInstallsItsFiles.)
 TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOverwritten) {
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
   for (const char* online : {"mapcycle.old.txt", "liblist_old.gam"}) {
@@ -249,14 +250,6 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
       {first + "maps\\cs_747.wpt", own.at("maps\\cs_747.wpt")},
       {first + "maps\\stray.wpt", own.at("maps\\stray.wpt")},
       {second + "bot.cfg", own.at("bot.cfg")}};
-  EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
-  // Switches between prepared copies keep nothing, in the same second or later; the restore
-  // stops, as its on-line copies are missing.
-  for (ProfileId id : {ProfileId::kRambot, ProfileId::kRealbot, ProfileId::kNNBot,
-                       ProfileId::kAndroid, ProfileId::kRestore}) {
-    EXPECT_EQ(Activate(id), id != ProfileId::kRestore);
-    EXPECT_EQ(Activate(id, "", {time, {}}), id != ProfileId::kRestore);
-  }
   EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
 }
 

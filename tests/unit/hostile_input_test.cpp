@@ -95,11 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"de_aztec", "DE_DUST"},
                   "mod",
                   {"cs_italy", "DE_DUST", "de_aztec", "de_nuke"}},
-        CycleCase{"NamesOf200Characters",
-                  k200 + "\r\n",
-                  {"de_dust"},
-                  std::string(200, 'm'),
-                  {k200, "de_dust"}},
+        CycleCase{"ModNameOf200Characters", "de_dust\r\n", {}, std::string(200, 'm')},
+        CycleCase{"MapNameOf200Characters", k200 + "\r\n", {"de_dust"}, "mod", {k200, "de_dust"}},
         // A NUL ends a list entry: the line is named and saved as it is. A UTF-16 file is
         // 8-bit text whose NULs cut every entry short: named, and not saved, since its line
         // ends would become 8-bit CR LF.
