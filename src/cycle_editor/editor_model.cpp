@@ -55,13 +55,17 @@ ListState EditorModel::Read(std::vector<std::string>& texts, const ListView& vie
   return state;
 }
 
-void EditorModel::MoveIntoRotation() {
-  ListState maps = Read(maps_, mapsView_), rotation = Read(rotation_, rotationView_);
-  cycle::MoveIntoRotation(maps, rotation);
+void EditorModel::Store(ListState& maps, ListState& rotation) {
   maps_ = std::move(maps.texts);
   rotation_ = std::move(rotation.texts);
   mapsView_.Show(maps_, maps.selected);
   rotationView_.Show(rotation_, rotation.selected);
+}
+
+void EditorModel::MoveIntoRotation() {
+  ListState maps = Read(maps_, mapsView_), rotation = Read(rotation_, rotationView_);
+  cycle::MoveIntoRotation(maps, rotation);
+  Store(maps, rotation);
 }
 
 void EditorModel::RemoveFromRotation() {
@@ -69,10 +73,7 @@ void EditorModel::RemoveFromRotation() {
   const std::size_t sortedCount = maps.texts.size();
   cycle::RemoveFromRotation(rotation, maps);
   SortAppended(maps, sortedCount, order_);
-  maps_ = std::move(maps.texts);
-  rotation_ = std::move(rotation.texts);
-  mapsView_.Show(maps_, maps.selected);
-  rotationView_.Show(rotation_, rotation.selected);
+  Store(maps, rotation);
 }
 
 bool EditorModel::Step(bool up) {

@@ -54,6 +54,8 @@ class EditorModel {
 
  private:
   ListState Read(std::vector<std::string>& texts, const ListView& view);
+  // Takes both lists' texts back and shows them with their flags.
+  void Store(ListState& maps, ListState& rotation);
   bool Step(bool up);
 
   ListView& mapsView_;

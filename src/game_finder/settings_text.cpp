@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/ascii_case.h"
+
 namespace game_finder {
 namespace {
 
@@ -89,12 +91,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, {}, Lower, Lower);
-}
-
 std::string_view WithoutQuotes(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
@@ -150,13 +146,13 @@ std::optional<std::string> SettingValue(std::string_view text, std::string_view 
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.starts_with('[')) {
       const std::size_t close = line.find(']');
-      inSection =
-          close != std::string_view::npos && SameName(Trimmed(line.substr(1, close - 1)), section);
+      inSection = close != std::string_view::npos &&
+                  platform::SameIgnoringAsciiCase(Trimmed(line.substr(1, close - 1)), section);
       continue;
     }
     const std::size_t equals = line.find('=');
     if (inSection && equals != std::string_view::npos &&
-        SameName(Trimmed(line.substr(0, equals)), key)) {
+        platform::SameIgnoringAsciiCase(Trimmed(line.substr(0, equals)), key)) {
       return std::string(WithoutQuotes(Trimmed(line.substr(equals + 1))));
     }
   }

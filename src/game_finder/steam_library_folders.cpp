@@ -4,6 +4,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "platform/ascii_case.h"
+
 namespace game_finder {
 namespace {
 
@@ -105,13 +107,11 @@ class Tokenizer {
   std::string token_;
 };
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 enum class Key { kNone, kDigits, kPath, kOther };
 
 Key KindOf(std::string_view key) {
   constexpr std::string_view kPath = "path";
-  if (std::ranges::equal(key, kPath, {}, Lower)) return Key::kPath;
+  if (platform::SameIgnoringAsciiCase(key, kPath)) return Key::kPath;
   const bool digits =
       !key.empty() && std::ranges::all_of(key, [](char c) { return c >= '0' && c <= '9'; });
   return digits ? Key::kDigits : Key::kOther;
@@ -123,7 +123,7 @@ class Folders {
   void Add(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) return;
     std::string folded = path;
-    std::ranges::transform(folded, folded.begin(), Lower);
+    std::ranges::transform(folded, folded.begin(), platform::AsciiLower);
     if (seen_.insert(std::move(folded)).second) list_.push_back(path);
   }
   bool full() const { return list_.size() >= kSteamLibraryFolderLimit; }

@@ -100,10 +100,6 @@ void ListBox::Add(const std::string& text) {
   SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
 }
 
-void ListBox::Insert(int index, const std::string& text) {
-  SendMessageW(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(WideFromAnsi(text).c_str()));
-}
-
 void ListBox::Remove(int index) { SendMessageA(list_, LB_DELETESTRING, index, 0); }
 
 void ListBox::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }

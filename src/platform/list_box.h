@@ -29,7 +29,6 @@ class ListBox {
 
   // Adds at the end, or at the sorted place in a sorted list.
   void Add(const std::string& text);
-  void Insert(int index, const std::string& text);
   void Remove(int index);
   void Clear();
 

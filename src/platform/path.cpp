@@ -1,5 +1,7 @@
 #include "platform/path.h"
 
+#include "platform/ascii_case.h"
+
 namespace platform {
 namespace {
 
@@ -18,13 +20,11 @@ void ForEachCharacter(std::string_view text, LeadByteRule leadByte, Visit visit)
   }
 }
 
-char FoldCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// The text compared: upper-cased single-byte letters, '\' for every separator.
+// The text compared: lower-cased single-byte letters, '\' for every separator.
 std::string Folded(std::string_view folder, LeadByteRule leadByte) {
   std::string folded = WindowsFolder(folder, leadByte);
   ForEachCharacter(folded, leadByte, [&](std::size_t at, std::size_t length) {
-    if (length == 1) folded[at] = FoldCase(folded[at]);
+    if (length == 1) folded[at] = AsciiLower(folded[at]);
   });
   return folded;
 }
