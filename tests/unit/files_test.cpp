@@ -64,18 +64,4 @@ TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
   EXPECT_EQ(CompareFileTime(&copied, &changed), 0);
 }
 
-// A name without a folder (an install path set as a relative one) is the current folder's file.
-TEST(FilesTest, AFileNamedWithoutAFolderIsWrittenInTheCurrentFolder) {
-  testing_support::TempFolder folder;
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(platform::SetCurrentFolder(folder.path()).ok());
-  const platform::Status written = platform::WriteFileAtomic("mapcycle.txt", "de_dust\r\n");
-  SetCurrentDirectoryA(previous);
-  std::string bytes;
-  EXPECT_TRUE(written.ok()) << written.Message();
-  EXPECT_TRUE(platform::ReadWholeFile(folder / "mapcycle.txt", bytes).ok());
-  EXPECT_EQ(bytes, "de_dust\r\n");
-}
-
 }  // namespace

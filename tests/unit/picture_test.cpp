@@ -2,7 +2,6 @@
 #include "platform/picture.h"
 
 #include <gtest/gtest.h>
-#include <objbase.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -36,30 +35,6 @@ TEST(Pictures, EachDecodesAtItsSizeAndIsNotBlank) {
       const long size = dib.dsBm.bmWidthBytes * std::abs(dib.dsBm.bmHeight);
       EXPECT_LT(std::count(bytes, bytes + size, 0), size / 2) << id << " is mostly black";
     }
-}
-
-// A thread whose COM is in the other apartment mode still gets its pictures, and its COM stays
-// initialised as it was.
-static DWORD WINAPI DecodeInMultithreadedApartment(void* stillInitialised) {
-  if (CoInitializeEx(nullptr, COINIT_MULTITHREADED) != S_OK) return 1;
-  const bool decoded = static_cast<bool>(LoadJpegResource(IDR_UP_ARROW, JpegDecoder::kWic));
-  *static_cast<bool*>(stillInitialised) = CoInitializeEx(nullptr, COINIT_MULTITHREADED) == S_FALSE;
-  CoUninitialize();
-  CoUninitialize();
-  return decoded ? 0 : 1;
-}
-
-TEST(Pictures, DecodeOnAThreadInTheOtherApartmentModeLeavesItsComAlone) {
-  bool stillInitialised = false;
-  HANDLE thread =
-      CreateThread(nullptr, 0, &DecodeInMultithreadedApartment, &stillInitialised, 0, nullptr);
-  ASSERT_NE(thread, nullptr);
-  WaitForSingleObject(thread, INFINITE);
-  DWORD decodeFailed = 1;
-  GetExitCodeThread(thread, &decodeFailed);
-  CloseHandle(thread);
-  EXPECT_EQ(decodeFailed, 0u);
-  EXPECT_TRUE(stillInitialised);
 }
 
 TEST(Resources, IconGroupHoldsThreeSizesIn16And256ColoursAndTheVersionIs1_01_0009) {
