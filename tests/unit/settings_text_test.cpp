@@ -47,7 +47,7 @@ TEST(SettingsText, EachEncodingIsToldApartAndDecodedToTheSameText) {
 
 TEST(SettingsText, OnlyValidUtf8CountsAsUtf8) {
   for (const char* invalid : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                              "\xE8\xA1", "\x80", "\xFF"}) {
+                              "\xE8\xA1", "\xE8\xA1\x41", "\x80", "\xFF"}) {
     EXPECT_FALSE(game_finder::IsUtf8(invalid)) << invalid;
   }
   for (const char* valid : {"", "a", "\xC2\x80", "\xEF\xBF\xBD", "\xF0\x9F\x8E\xAE", "表"})
