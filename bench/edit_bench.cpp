@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "cycle_editor/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "support/file_tree.h"
 
@@ -83,15 +84,17 @@ int main() {
   platform::ListBox maps = editor.lstBSP(), rotation = editor.lstMap();
   const std::vector<std::string> names = MapNames();
   const std::string cycle = halfLife + "\\cstrike\\mapcycle.txt";
-  auto fillMaps = [&] { editor.Open(names, {}, cycle); };
-  auto fillRotation = [&] { editor.Open({}, names, cycle); };
+  auto fillMaps = [&] { editor.Open(names, {}, cycle, std::nullopt); };
+  // As saved: each save finds the file it saved last, as when no other program changes it.
+  const std::string saved = cycle::FormatCycle(names);
+  auto fillRotation = [&] { editor.Open({}, names, cycle, saved); };
 
   const double refill = Milliseconds(
       [&] {
         maps.Clear();
         rotation.Clear();
       },
-      [&] { editor.Open(names, names, cycle); });
+      [&] { editor.Open(names, names, cycle, std::nullopt); });
 
   struct Result {
     const char* name;

@@ -4,18 +4,15 @@
 #include <vector>
 
 #include "app/backups.h"
+#include "app/folder_turn.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/writer_turn.h"
 
 namespace app {
 namespace {
 
 constexpr char kActivationTitle[] = "MsgBox Demonstration";
-
-// One live file a switch changes, relative to the game folder; no source: it is removed.
-struct LiveChange {
-  std::string live, source;
-};
 
 std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps,
                                         const std::string& gameFolder) {
@@ -58,12 +55,24 @@ std::vector<std::string> ReadOnlyFiles(const std::vector<LiveChange>& changes,
   std::vector<std::string> readOnly;
   for (const LiveChange& change : changes) {
     const std::string path = gameFolder + "\\" + change.live;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-      readOnly.push_back(path);
-    }
+    if (platform::IsReadOnly(path)) readOnly.push_back(path);
   }
   return readOnly;
+}
+
+// The live files another program holds open so that they cannot be replaced
+// now, each with the system's reason.
+std::vector<std::string> HeldOpenFiles(const std::vector<LiveChange>& changes,
+                                       const std::string& gameFolder) {
+  std::vector<std::string> held;
+  for (const LiveChange& change : changes) {
+    const std::string path = gameFolder + "\\" + change.live;
+    const platform::Status free = platform::CheckNotHeldOpen(path);
+    if (!free.ok()) {
+      held.push_back(platform::Quoted(path) + ": " + platform::SystemErrorText(free.code()));
+    }
+  }
+  return held;
 }
 
 std::string ListOf(const std::vector<std::string>& paths) {
@@ -100,15 +109,10 @@ std::string Switch(const std::vector<LiveChange>& changes, const std::string& ga
   SYSTEMTIME time = options.time.value_or(SYSTEMTIME{});
   if (!options.time) GetLocalTime(&time);
   SwitchBackups backups(gameFolder, time);
-  SwitchTransaction transaction(options.afterChange);
+  SwitchTransaction transaction(gameFolder);
   for (const LiveChange& change : changes) {
-    const std::string live = gameFolder + "\\" + change.live;
     platform::Status staged = backups.KeepIfUnique(change.live);
-    if (staged.ok()) {
-      staged = change.source.empty()
-                   ? transaction.StageRemove(live)
-                   : transaction.StageReplace(gameFolder + "\\" + change.source, live);
-    }
+    if (staged.ok()) staged = transaction.Stage(change);
     if (!staged.ok()) return staged.Message() + NothingChanged(profile);
   }
   const SwitchTransaction::Outcome outcome = transaction.Commit();
@@ -133,6 +137,11 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   platform::Status entered = platform::SetCurrentFolder(gameFolder);
   if (!entered.ok()) return fail(entered.Message() + unchanged);
 
+  // One writer at a time in the folder; what a switch cut short left is put back first.
+  platform::WriterTurn turn;
+  platform::Status taken = TakeFolderTurn(gameFolder, turn, messages, owner);
+  if (!taken.ok()) return fail(taken.Message() + NothingChanged(profile.name));
+
   const std::string notSwitched = std::string("The ") + profile.name + " profile was not switched";
   const std::vector<ActivationStep> steps = PlanActivation(profile);
   const std::vector<std::string> missing = MissingSources(steps, gameFolder);
@@ -153,9 +162,15 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
                 "prompt." +
                 unchanged);
   }
+  // A file the game or an editor holds open cannot be replaced until it is closed.
+  const std::vector<std::string> held = HeldOpenFiles(changes, gameFolder);
+  if (!held.empty()) {
+    return fail(notSwitched + " because another program has these files open:\n" + ListOf(held) +
+                "\n\nClose the program that has them open (the game, a text editor) and press "
+                "the button again." +
+                unchanged);
+  }
 
-  RemoveLeftovers(gameFolder);
-  RemoveLeftovers(gameFolder + "\\" + platform::FolderOf(kWaypointPattern));
   const std::string failure = Switch(changes, gameFolder, profile.name, options);
   return failure.empty() || fail(failure);
 }

@@ -2,91 +2,156 @@
 
 #include <windows.h>
 
+#include <span>
+
+#include "app/profiles.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 
 namespace app {
+namespace {
 
-void RemoveLeftovers(const std::string& folder) {
-  const platform::Listing listing =
-      platform::ListNames(folder + "\\*.launcher-*.tmp", platform::ListFilter::kAllFiles);
-  // The pattern is matched loosely by some systems: the ends are checked here.
-  for (const std::string& name : listing.names) {
-    if (name.ends_with(kStagedSuffix) || name.ends_with(kAsideSuffix)) {
-      DeleteFileA((folder + "\\" + name).c_str());
+std::string Below(const std::string& folder, const std::string& name) {
+  return folder + "\\" + name;
+}
+
+// Puts each live file of `entries` back as it was before the switch, the last
+// first: the old bytes renamed back over it, or, where there was none, the
+// live file deleted. An entry already put back (no old bytes left beside it,
+// or no live file) is passed over, so running it again ends the same. With
+// `unsure` (the entries may not all have changed), a live file that holds its
+// old bytes is left as it is.
+// Returns the first failure; `failed` gets each live file not put back.
+platform::Status RollBack(const std::string& gameFolder, std::span<const JournalEntry> entries,
+                          bool unsure, std::vector<std::string>* failed = nullptr) {
+  platform::Status first;
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+    const std::string live = Below(gameFolder, entry->live);
+    const std::string aside = live + platform::kAsideSuffix;
+    if (unsure && entry->hadOld && platform::SameContent(aside, live)) continue;
+    platform::Status undone =
+        entry->hadOld ? platform::RenameFile(aside, live) : platform::RemoveFile(live);
+    if (undone.ok() || undone.code() == ERROR_FILE_NOT_FOUND) continue;
+    if (first.ok()) first = undone;
+    if (failed) failed->push_back(live);
+  }
+  return first;
+}
+
+// Removes the staged and the old bytes kept beside each live file.
+void RemoveKeptFiles(const std::string& gameFolder, const std::vector<JournalEntry>& entries) {
+  for (const JournalEntry& entry : entries) {
+    const std::string live = Below(gameFolder, entry.live);
+    platform::RemoveFile(live + platform::kStagedSuffix);
+    if (entry.hadOld) platform::RemoveFile(live + platform::kAsideSuffix);
+  }
+}
+
+// The folders the program's temporary files may be in: the game folder and its waypoint folder.
+std::vector<std::string> TemporaryFolders(const std::string& gameFolder) {
+  return {gameFolder, Below(gameFolder, platform::FolderOf(kWaypointPattern))};
+}
+
+}  // namespace
+
+bool HasTemporaryFiles(const std::string& gameFolder) {
+  for (const std::string& folder : TemporaryFolders(gameFolder)) {
+    if (platform::AnyMatch(Below(folder, platform::kTemporaryPattern),
+                           platform::ListFilter::kAllFiles)) {
+      return true;
     }
   }
+  return false;
 }
 
-SwitchTransaction::SwitchTransaction(AfterChange afterChange)
-    : afterChange_(std::move(afterChange)) {}
+SwitchTransaction::SwitchTransaction(std::string gameFolder) : gameFolder_(std::move(gameFolder)) {}
 
 SwitchTransaction::~SwitchTransaction() {
-  for (const Change& change : changes_) {
-    if (!change.staged.empty()) DeleteFileA(change.staged.c_str());
-    if (!change.aside.empty()) DeleteFileA(change.aside.c_str());
-  }
+  if (!keep_) RemoveKeptFiles(gameFolder_, entries_);
 }
 
-platform::Status SwitchTransaction::StageReplace(const std::string& source,
-                                                 const std::string& live) {
-  return Stage({live, live + kStagedSuffix, "", false}, source);
-}
-
-platform::Status SwitchTransaction::StageRemove(const std::string& live) {
-  return Stage({live, "", "", false}, "");
-}
-
-platform::Status SwitchTransaction::Stage(Change change, const std::string& source) {
-  // Names left by a killed switch make way; each name is recorded before its
-  // file is made, so that the destructor removes it whatever happens next.
-  const std::string aside = change.live + kAsideSuffix;
-  DeleteFileA(aside.c_str());
-  if (!change.staged.empty()) DeleteFileA(change.staged.c_str());
+platform::Status SwitchTransaction::Stage(const LiveChange& change) {
+  // Each change is recorded before its files are made, so that the destructor
+  // removes them whatever happens next.
   changes_.push_back(change);
-  if (!source.empty()) {
-    platform::Status written = platform::WriteCopy(source, change.staged);
+  entries_.push_back({change.live, false});
+  const std::string live = Below(gameFolder_, change.live);
+  if (!change.source.empty()) {
+    platform::Status written =
+        platform::CopyToNewFile(Below(gameFolder_, change.source), live + platform::kStagedSuffix);
     if (!written.ok()) return written;
   }
-  if (!platform::FileExists(change.live)) return platform::Status::Ok();
-  changes_.back().aside = aside;
-  platform::Status kept = platform::KeepAside(change.live, aside);
+  bool exists = false;
+  platform::Status found = platform::LookUpFile(live, exists);
+  if (!found.ok() || !exists) return found;
+  entries_.back().hadOld = true;
+  const std::string aside = live + platform::kAsideSuffix;
+  platform::Status kept = platform::KeepAside(live, aside);
   if (kept.ok()) return kept;
   return platform::Status::Failed(
-      "Could not keep the old " + platform::Quoted(change.live) + " as " + platform::Quoted(aside),
+      "Could not keep the old " + platform::Quoted(live) + " as " + platform::Quoted(aside),
       kept.code());
-}
-
-platform::Status SwitchTransaction::Undo(Change& change) {
-  platform::Status undone = change.aside.empty() ? platform::RemoveFile(change.live)
-                                                 : platform::RenameFile(change.aside, change.live);
-  if (!undone.ok()) return undone;
-  change.aside.clear();
-  change.done = false;
-  return undone;
 }
 
 SwitchTransaction::Outcome SwitchTransaction::Commit() {
   Outcome outcome;
-  for (Change& change : changes_) {
-    outcome.failure = change.staged.empty() ? platform::RemoveFile(change.live)
-                                            : platform::RenameFile(change.staged, change.live);
+  const std::string journal = Below(gameFolder_, kJournalName);
+  outcome.failure = platform::WriteNewFile(journal, FormatJournal(entries_));
+  if (!outcome.failure.ok()) return outcome;
+  // From here on a launcher that finds the journal puts the old bytes back.
+  keep_ = true;
+  size_t done = 0;
+  for (const LiveChange& change : changes_) {
+    const std::string live = Below(gameFolder_, change.live);
+    outcome.failure = change.source.empty()
+                          ? platform::RemoveFile(live)
+                          : platform::RenameFile(live + platform::kStagedSuffix, live);
     if (!outcome.failure.ok()) break;
-    change.staged.clear();
-    change.done = true;
-    if (afterChange_) afterChange_(change.live);
+    ++done;
+  }
+  // The switch has ended once its journal is gone; a journal that cannot go
+  // would undo it later, so then it is undone now.
+  bool journalGone = false;
+  if (outcome.failure.ok()) {
+    outcome.failure = platform::RemoveFile(journal);
+    journalGone = outcome.failure.ok();
   }
   if (!outcome.failure.ok()) {
-    for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
-      if (!change->done) continue;
-      platform::Status undone = Undo(*change);
-      if (!undone.ok() && outcome.undoFailure.ok()) outcome.undoFailure = undone;
-    }
+    outcome.undoFailure =
+        RollBack(gameFolder_, std::span(entries_).first(done), false, &outcome.changed);
+    if (outcome.undoFailure.ok()) journalGone = platform::RemoveFile(journal).ok();
   }
-  for (const Change& change : changes_) {
-    if (change.done && !outcome.failure.ok()) outcome.changed.push_back(change.live);
-  }
+  keep_ = !journalGone;
   return outcome;
+}
+
+CutShortSwitch PutBackCutShortSwitch(const std::string& gameFolder) {
+  CutShortSwitch cutShort;
+  const std::string journal = Below(gameFolder, kJournalName);
+  std::string text;
+  const platform::Status read = platform::ReadWholeFile(journal, text);
+  if (!read.ok() && read.code() != ERROR_FILE_NOT_FOUND) {
+    cutShort.found = true;
+    cutShort.failure = read;
+    return cutShort;
+  }
+  if (read.ok()) {
+    // A journal cut short while it was written: no live file had changed yet.
+    if (const auto entries = ParseJournal(text)) {
+      cutShort.found = true;
+      for (const JournalEntry& entry : *entries) {
+        cutShort.files.push_back(Below(gameFolder, entry.live));
+      }
+      cutShort.failure = RollBack(gameFolder, *entries, true);
+      if (!cutShort.failure.ok()) return cutShort;
+    }
+    cutShort.failure = platform::RemoveFile(journal);
+    if (!cutShort.failure.ok()) return cutShort;
+  }
+  for (const std::string& folder : TemporaryFolders(gameFolder)) {
+    platform::RemoveTemporaryFiles(folder);
+  }
+  return cutShort;
 }
 
 }  // namespace app

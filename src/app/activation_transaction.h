@@ -1,45 +1,39 @@
-// The changes one switch makes to the live files, made all or not at all.
+// The changes one switch makes to the live files, made all or not at all, and
+// put back by the next launcher when the switch was cut short.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/switch_journal.h"
 #include "platform/status.h"
 
 namespace app {
 
-// The ends of the names of the files a switch keeps beside a live file while
-// it works: its new bytes before they take the live name, its old bytes until
-// the switch has ended. A switch that was killed can leave them behind.
-inline constexpr char kStagedSuffix[] = ".launcher-new.tmp";
-inline constexpr char kAsideSuffix[] = ".launcher-old.tmp";
-
-// Deletes what a killed switch left in `folder` (names ending in one of the suffixes above).
-void RemoveLeftovers(const std::string& folder);
+// One change of a switch to one live file, both names relative to the game
+// folder: the live file gets a copy of `source`, or with no source it goes.
+struct LiveChange {
+  std::string live, source;
+};
 
 // First every change is staged, which touches no live file: the new bytes are
 // written and flushed beside the live name, and the old bytes get a second
-// name beside it. Commit then puts the changes in place in the order staged,
-// each live name always on a whole flushed file: a new file is renamed over
-// the live one, a removed file is deleted. If one change fails, the changes
-// already made are undone (the old bytes renamed back), so every live file is
-// as it was. The staged and the old bytes are deleted at the end.
+// name beside it. Commit then records the changes in the journal (flushed),
+// and puts them in place in the order staged, each live name always on a
+// whole flushed file: a new file is renamed over the live one, a removed file
+// is deleted. If one change fails, every live file is put back as it was from
+// the old bytes (RollBack). The journal goes once the live files are whole,
+// then the staged and the old bytes. Whoever runs it holds the game folder's
+// writer's turn (see writer_turn.h).
 class SwitchTransaction {
  public:
-  // Runs after each change Commit makes to a live file, with its path; tests
-  // inject faults there.
-  using AfterChange = std::function<void(const std::string& live)>;
-
-  explicit SwitchTransaction(AfterChange afterChange = {});
+  explicit SwitchTransaction(std::string gameFolder);
+  // Removes what was staged, unless a journal still needs it.
   ~SwitchTransaction();
   SwitchTransaction(const SwitchTransaction&) = delete;
   SwitchTransaction& operator=(const SwitchTransaction&) = delete;
 
-  // The live file `live` (existing or not) is to get a copy of `source`.
-  platform::Status StageReplace(const std::string& source, const std::string& live);
-  // The existing live file `live` is to go.
-  platform::Status StageRemove(const std::string& live);
+  platform::Status Stage(const LiveChange& change);
 
   struct Outcome {
     platform::Status failure;          // the change that failed, or ok
@@ -49,15 +43,28 @@ class SwitchTransaction {
   Outcome Commit();
 
  private:
-  struct Change {
-    std::string live, staged, aside;  // staged empty: a removal; aside empty: no old file
-    bool done = false;
-  };
-  platform::Status Stage(Change change, const std::string& source);
-  platform::Status Undo(Change& change);
-
-  std::vector<Change> changes_;
-  AfterChange afterChange_;
+  std::string gameFolder_;
+  std::vector<LiveChange> changes_;
+  std::vector<JournalEntry> entries_;  // one for each change staged or being staged
+  bool keep_ = false;                  // the journal needs the old bytes: the next run undoes
 };
+
+// What a switch cut short left, and what putting it back did.
+struct CutShortSwitch {
+  bool found = false;              // a whole journal was there
+  std::vector<std::string> files;  // the live files it was changing, as paths
+  platform::Status failure;        // putting them back failed: the journal stays
+};
+
+// Puts every live file a journal in `gameFolder` names back as it was before
+// its switch, from the old bytes kept beside it, then removes the journal and
+// the program's temporary files in the game folder and its waypoint folder.
+// Safe to run again after being cut short itself. The caller holds the
+// folder's writer's turn, so a journal found is never one of a switch still
+// running.
+CutShortSwitch PutBackCutShortSwitch(const std::string& gameFolder);
+
+// True when the program's temporary files are in the game folder or its waypoint folder.
+bool HasTemporaryFiles(const std::string& gameFolder);
 
 }  // namespace app

@@ -21,29 +21,37 @@ SwitchBackups::SwitchBackups(std::string gameFolder, const SYSTEMTIME& time)
 SwitchBackups::~SwitchBackups() {
   // Removing a folder fails unless it is empty: no backup is ever lost here.
   for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder) {
-    RemoveDirectoryA(folder->c_str());
+    platform::RemoveFolderIfEmpty(*folder);
   }
 }
 
 platform::Status SwitchBackups::KeepIfUnique(const std::string& liveName) {
   const std::string live = gameFolder_ + "\\" + liveName;
-  if (!platform::FileExists(live)) return platform::Status::Ok();
+  bool exists = false;
+  platform::Status found = platform::LookUpFile(live, exists);
+  if (!found.ok() || !exists) return found;
   const std::vector<std::string> copies = PreparedCopiesOf(liveName, platform::AnsiLeadByte);
   if (std::any_of(copies.begin(), copies.end(), [&](const std::string& copy) {
         return platform::SameContent(live, gameFolder_ + "\\" + copy);
       })) {
     return platform::Status::Ok();
   }
-  std::string target = gameFolder_ + "\\" + kBackupFolder;
-  platform::Status kept = Keep(liveName, target);
+  std::string target;
+  return Keep(liveName, target);
+}
+
+platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& target) {
+  target = gameFolder_ + "\\" + kBackupFolder;
+  platform::Status kept = Copy(liveName, target);
   if (kept.ok()) return kept;
-  return platform::Status::Failed(
-      "Could not back up " + platform::Quoted(live) + " to " + platform::Quoted(target),
-      kept.code());
+  return platform::Status::Failed("Could not back up " +
+                                      platform::Quoted(gameFolder_ + "\\" + liveName) + " to " +
+                                      platform::Quoted(target),
+                                  kept.code());
 }
 
 // `target` holds the backup's path, or as much of it as was known on failure.
-platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& target) {
+platform::Status SwitchBackups::Copy(const std::string& liveName, std::string& target) {
   bool created = false;
   if (folder_.empty()) {
     platform::Status made = platform::CreateFolder(target, created);
@@ -69,7 +77,10 @@ platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& t
     if (!made.ok()) return made;
   }
   target = folder_ + "\\" + liveName;
-  return platform::CopyToNewFile(gameFolder_ + "\\" + liveName, target);
+  // The copy is made beside the live file, where the next launcher to work in
+  // the game folder removes it if this one is killed, and then moved in.
+  const std::string live = gameFolder_ + "\\" + liveName;
+  return platform::CopyUnderNewName(live, target, live + platform::kBackingUpSuffix);
 }
 
 }  // namespace app

@@ -13,7 +13,7 @@ namespace app {
 // The folder in the game folder that holds them, one folder per switch.
 inline constexpr char kBackupFolder[] = "launcher backups";
 
-// The backups of one switch. A live file whose bytes are also in one of its
+// The backups of one switch (or of one save). A live file whose bytes are also in one of its
 // prepared copies needs none; any other is copied, before it is touched, to
 // "launcher backups\<date> <time>\" under its own name relative to the game
 // folder, so that a copy goes back to the same place. The switch's folder is
@@ -32,8 +32,12 @@ class SwitchBackups {
   // prepared copies holds the same bytes. A failure names the live file.
   platform::Status KeepIfUnique(const std::string& liveName);
 
- private:
+  // Keeps a flushed copy of the existing `liveName` whatever it holds;
+  // `target` receives the copy's path.
   platform::Status Keep(const std::string& liveName, std::string& target);
+
+ private:
+  platform::Status Copy(const std::string& liveName, std::string& target);
 
   std::string gameFolder_, stamp_;
   std::string folder_;                // this switch's folder once made

@@ -1,6 +1,7 @@
 #include "app/launcher.h"
 
 #include "app/activation.h"
+#include "app/folder_turn.h"
 #include "app/game_launch.h"
 #include "app/launcher_layout.h"
 #include "game_finder/game_search.h"
@@ -46,16 +47,24 @@ void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
 // program ends.
 void Launcher::OnCloseBox() { program_.Unload(kId); }
 
-// The switch works in the Counter-Strike folder of the Half-Life found on this
+namespace {
+
+// A switch works in the Counter-Strike folder of the Half-Life found on this
 // machine, or of C:\SIERRA\Half-Life when none is found.
+std::string CounterStrikeFolder(const game_finder::GameSearch& search) {
+  using namespace game_finder;
+  const std::string halfLife = search.found.empty() ? kSierraHalfLife : search.found;
+  return platform::PathBelow(halfLife, kCounterStrikeFolder, platform::AnsiLeadByte);
+}
+
+}  // namespace
+
 void Launcher::Activate(ProfileId profile) {
   using namespace game_finder;
   platform::MessageBoxes& messages = program_.services().messages;
   auto locate = [&] {
     const GameSearch search = LocateGame(messages, window());
-    const std::string halfLife = search.found.empty() ? kSierraHalfLife : search.found;
-    return SwitchFolder{platform::PathBelow(halfLife, kCounterStrikeFolder, platform::AnsiLeadByte),
-                        NotFoundFailureText(search)};
+    return SwitchFolder{CounterStrikeFolder(search), NotFoundFailureText(search)};
   };
   ActivateProfile(ProfileFor(profile), locate, messages, window());
 }
@@ -69,7 +78,14 @@ void Launcher::red_Click() { Activate(ProfileId::kRedubot); }
 void Launcher::swa_Click() { Activate(ProfileId::kSwatBot); }
 void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 
-void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
+// Before the window takes a click, a switch cut short in the game folder (the
+// launcher was killed or the power lost) is put back.
+void Launcher::Form_Load() {
+  game_finder::ReadInstallPath(program_.HLPath);
+  const game_finder::GameSearch search =
+      game_finder::FindGame(game_finder::SettingsFileBesideProgram(), game_finder::ProgramFolder());
+  PutBackAtStart(CounterStrikeFolder(search), program_.services().messages, window());
+}
 
 // The game starts from the Half-Life folder found on this machine, or from
 // C:\SIERRA\Half-Life when none is found. On a failure the program stays open

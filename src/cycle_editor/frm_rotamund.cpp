@@ -14,7 +14,8 @@ FrmRotamund::FrmRotamund(app::Program& program)
       model_(mapsView_, rotationView_, platform::CompareNoCase) {}
 
 std::string FrmRotamund::Open(std::vector<std::string> maps, std::vector<std::string> rotation,
-                              const std::string& cyclePath) {
+                              const std::string& cyclePath, std::optional<std::string> fileBytes) {
+  fileBytes_ = std::move(fileBytes);
   // Its lines are whole but its line ends are not CR LF bytes: written back, each would end
   // in a CR LF of 8-bit text and the file would be UTF-16 no longer.
   utf16_ = !rotation.empty() &&

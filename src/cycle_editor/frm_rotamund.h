@@ -2,6 +2,7 @@
 // beside the rotation itself.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "cycle_editor/editor_model.h"
 #include "platform/form.h"
 #include "platform/list_box.h"
+#include "platform/status.h"
 
 namespace cycle_editor {
 
@@ -49,10 +51,11 @@ class FrmRotamund : public platform::Form {
   platform::ListBox lstMap() const { return platform::ListBox(control(kLstMap)); }
 
   // Fills both lists and their counts: the maps outside the rotation and the lines of the
-  // rotation file at `cyclePath`. Returns the notice naming the lines that the list shows other
-  // than they are (the file keeps them as they are), or nothing when it shows every line as is.
+  // rotation file at `cyclePath`, whose bytes were `fileBytes` (nothing: there was no file).
+  // Returns the notice naming the lines that the list shows other than they are (the file keeps
+  // them as they are), or nothing when it shows every line as is.
   std::string Open(std::vector<std::string> maps, std::vector<std::string> rotation,
-                   const std::string& cyclePath);
+                   const std::string& cyclePath, std::optional<std::string> fileBytes);
   // The entries' bytes, as the editor saves them.
   const cycle::EditorModel& model() const { return model_; }
 
@@ -91,8 +94,13 @@ class FrmRotamund : public platform::Form {
       "The file is UTF-16 text and the editor writes 8-bit text, so saving is turned off for "
       "it: save it as ANSI text in a text editor to edit it here.";
 
+  // Keeps the rotation file as it is on disk in a backup when it is not the file the editor
+  // opened or last saved (another program changed it); `kept` receives the backup's path.
+  platform::Status KeepChangedFile(const std::string& path, std::string& kept) const;
+
   app::Program& program_;
-  bool utf16_ = false;  // the rotation file starts with a UTF-16 byte-order mark
+  bool utf16_ = false;                    // the rotation file starts with a UTF-16 byte-order mark
+  std::optional<std::string> fileBytes_;  // the rotation file as opened or last saved
   ListBoxView mapsView_{*this, kLstBSP};
   ListBoxView rotationView_{*this, kLstMap};
   cycle::EditorModel model_;

@@ -7,7 +7,7 @@ std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir
 }
 
 std::string CycleFilePath(const std::string& hlPath, const std::string& modDir) {
-  return hlPath + "\\" + modDir + "\\" + "mapcycle.txt";
+  return hlPath + "\\" + modDir + "\\" + kCycleFileName;
 }
 
 std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames) {

@@ -6,6 +6,9 @@
 
 namespace cycle_editor {
 
+// The rotation file's name in a modification's folder.
+inline constexpr char kCycleFileName[] = "mapcycle.txt";
+
 // The listing pattern of a modification's map files.
 std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir);
 // The modification's rotation file.
@@ -21,6 +24,8 @@ struct ModCycle {
   std::vector<std::string> maps;
   // The lines of the rotation file, unchanged and in file order.
   std::vector<std::string> rotation;
+  // The rotation file's bytes.
+  std::string bytes;
 };
 
 // Lists the modification's map files and reads its rotation file. A map leaves

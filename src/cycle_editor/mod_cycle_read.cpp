@@ -21,13 +21,12 @@ ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
     opened.problem = "No files present in: " + pattern;
     return opened;
   }
-  std::string bytes;
-  platform::Status read = platform::ReadWholeFile(CycleFilePath(hlPath, modDir), bytes);
+  platform::Status read = platform::ReadWholeFile(CycleFilePath(hlPath, modDir), opened.bytes);
   if (!read.ok()) {
     opened.problem = read.Message();
     return opened;
   }
-  opened.rotation = cycle::ParseCycle(bytes);
+  opened.rotation = cycle::ParseCycle(opened.bytes);
   opened.maps =
       cycle::MapsNotInCycle(MapNamesOf(files.names), opened.rotation,
                             [](std::string_view text) { return platform::UpperAnsi(text); });

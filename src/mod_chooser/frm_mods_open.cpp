@@ -27,7 +27,8 @@ void FrmMods::cmdEdit_Click() {
   cycle_editor::FrmRotamund& editor = program_.frmRotamund();
   const std::string notice =
       editor.Open(std::move(opened.maps), std::move(opened.rotation),
-                  cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir));
+                  cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir),
+                  std::move(opened.bytes));
   program_.Show(app::FormId::kRotamund);
   program_.Hide(kId);
   if (!notice.empty()) {

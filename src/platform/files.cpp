@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 
+#include "platform/file_system.h"
 #include "platform/handles.h"
+#include "platform/listing.h"
 #include "platform/path.h"
 #include "platform/text.h"
 
@@ -35,66 +38,8 @@ bool Retried(Attempt attempt) {
 // rename is written through.
 bool Rename(const std::string& from, const std::string& to, bool replace) {
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-  return Retried([&] { return MoveFileExA(from.c_str(), to.c_str(), flags) != 0; });
+  return Retried([&] { return Files().Move(from, to, flags); });
 }
-
-// A new file beside `destination` that takes its name only with its bytes on
-// the disk. Every writer writes through the handle it holds, and MoveTo
-// flushes that handle (FlushFileBuffers) and closes it before the rename,
-// which is written through: Windows may otherwise write the rename before the
-// cached bytes, and a power cut would leave the name on a file of zeros. The
-// file is removed again unless it was renamed.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string destination) : destination_(std::move(destination)) {
-    char name[MAX_PATH] = {};
-    if (!GetTempFileNameA(FolderOf(destination_).c_str(), "new", 0, name)) {
-      error_ = GetLastError();
-      return;
-    }
-    name_ = name;
-    file_ = AdoptHandle(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file_) error_ = GetLastError();
-  }
-  ~TemporaryFile() {
-    file_.reset();
-    if (!name_.empty()) DeleteFileA(name_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  // Ok once the file is made and open; `openFailed` names the failure when it
-  // was made but could not be opened.
-  Status Opened(std::string openFailed) const {
-    if (name_.empty()) {
-      return Status::Failed(
-          "Could not create a file in the folder " + Quoted(FolderOf(destination_)), error_);
-    }
-    return file_ ? Status::Ok() : Status::Failed(std::move(openFailed), error_);
-  }
-  HANDLE handle() const { return file_.get(); }
-
-  // Flushes and closes the file, then renames it to the destination, over an
-  // existing file only with `replace`.
-  Status MoveTo(bool replace) {
-    const bool flushed = FlushFileBuffers(file_.get());
-    const DWORD error = GetLastError();
-    file_.reset();
-    if (!flushed) return Status::Failed("Could not write " + Quoted(destination_), error);
-    if (!Rename(name_, destination_, replace)) {
-      return Status::LastError(std::string(replace ? "Could not replace " : "Could not create ") +
-                               Quoted(destination_));
-    }
-    name_.clear();
-    return Status::Ok();
-  }
-
- private:
-  std::string destination_, name_;
-  UniqueHandle file_;
-  DWORD error_ = 0;
-};
 
 constexpr DWORD kChunk = 1 << 20;
 
@@ -102,8 +47,8 @@ constexpr DWORD kChunk = 1 << 20;
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(std::min<size_t>(bytes.size(), kChunk)),
-                   &written, nullptr) ||
+    if (!Files().Write(file, bytes.data(),
+                       static_cast<DWORD>(std::min<size_t>(bytes.size(), kChunk)), written) ||
         written == 0) {
       return false;
     }
@@ -112,100 +57,148 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-// Writes `bytes` to a new file beside `path` and gives it the name `path`,
-// over an existing file only with `replace`.
-Status WriteThrough(const std::string& path, std::string_view bytes, bool replace) {
-  TemporaryFile temporary(path);
-  Status opened = temporary.Opened("Could not write " + Quoted(path));
-  if (!opened.ok()) return opened;
-  if (!WriteAll(temporary.handle(), bytes)) {
-    return Status::LastError("Could not write " + Quoted(path));
+// Reads `file` from where it stands to its end, or `limit` bytes, in chunks
+// handed to `take`; false with the system's error otherwise. `expected`, the
+// size the file is thought to have, keeps the buffer of a small file small.
+bool ReadChunks(HANDLE file, size_t limit, size_t expected,
+                const std::function<bool(std::string_view)>& take) {
+  const size_t wantedChunk = std::min<size_t>({kChunk, limit, expected + 1});
+  std::string chunk(std::max<size_t>(wantedChunk, 1), '\0');
+  while (limit > 0) {
+    DWORD read = 0;
+    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(chunk.size(), limit));
+    if (!Files().Read(file, chunk.data(), wanted, read)) return false;
+    if (read == 0) break;
+    if (!take(std::string_view(chunk.data(), read))) return false;
+    limit -= read;
   }
-  return temporary.MoveTo(replace);
+  return true;
 }
 
 UniqueHandle OpenForReading(const std::string& path) {
-  return AdoptHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return Files().Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
 }
 
-// Copies the bytes of `source` to `file`, and its time of last change, as
-// CopyFile does; false with the system's error otherwise.
-bool CopyInto(HANDLE file, const std::string& source) {
-  UniqueHandle from = OpenForReading(source);
-  if (!from) return false;
-  std::string chunk(kChunk, '\0');
-  for (;;) {
-    DWORD read = 0;
-    if (!ReadFile(from.get(), chunk.data(), kChunk, &read, nullptr)) return false;
-    if (read == 0) break;
-    if (!WriteAll(file, std::string_view(chunk.data(), read))) return false;
-  }
-  FILETIME changed{};
-  return GetFileTime(from.get(), nullptr, nullptr, &changed) &&
-         SetFileTime(file, nullptr, nullptr, &changed);
+// A new file `path`, which a leftover of the same name makes way for (deleted,
+// never truncated: a leftover may be a second name of a live file's bytes),
+// filled by `fill` and flushed. On failure no file `path` is left.
+Status WriteFlushed(const std::string& path, const std::string& failed,
+                    const std::function<bool(HANDLE)>& fill) {
+  Files().Delete(path);
+  UniqueHandle file = Files().Open(path, GENERIC_WRITE, 0, CREATE_NEW);
+  if (!file) return Status::LastError(failed);
+  if (fill(file.get()) && Files().Flush(file.get())) return Status::Ok();
+  const DWORD error = GetLastError();
+  file.reset();
+  Files().Delete(path);
+  return Status::Failed(failed, error);
+}
+
+// Gives the flushed file `temporary` the name `destination`, over an existing
+// file only with `replace`; removes it on failure.
+Status Publish(const std::string& temporary, const std::string& destination, bool replace) {
+  if (Rename(temporary, destination, replace)) return Status::Ok();
+  const DWORD error = GetLastError();
+  Files().Delete(temporary);
+  return Status::Failed(
+      std::string(replace ? "Could not replace " : "Could not create ") + Quoted(destination),
+      error);
 }
 
 }  // namespace
+
+bool IsTemporaryName(std::string_view name) {
+  for (const char* suffix : {kStagedSuffix, kAsideSuffix, kSavingSuffix, kBackingUpSuffix}) {
+    if (name.ends_with(suffix)) return true;
+  }
+  return false;
+}
+
+void RemoveTemporaryFiles(const std::string& folder) {
+  // The pattern is matched loosely by some systems: the ends are checked too.
+  const Listing listing = ListNames(folder + "\\" + kTemporaryPattern, ListFilter::kAllFiles);
+  for (const std::string& name : listing.names) {
+    if (IsTemporaryName(name)) Files().Delete(folder + "\\" + name);
+  }
+}
 
 std::string FolderOf(const std::string& path) {
   return FolderOf(std::string_view(path), AnsiLeadByte);
 }
 
 Status SetCurrentFolder(const std::string& folder) {
-  if (!SetCurrentDirectoryA(folder.c_str())) {
+  if (!Files().EnterFolder(folder)) {
     return Status::LastError("Could not open the folder " + Quoted(folder));
   }
   return Status::Ok();
 }
 
 bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  DWORD attributes = Files().Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+Status LookUpFile(const std::string& path, bool& exists) {
+  const DWORD attributes = Files().Attributes(path);
+  exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (attributes != INVALID_FILE_ATTRIBUTES || GetLastError() == ERROR_FILE_NOT_FOUND ||
+      GetLastError() == ERROR_PATH_NOT_FOUND) {
+    return Status::Ok();
+  }
+  return Status::LastError("Could not look up " + Quoted(path));
+}
+
 bool FolderExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  DWORD attributes = Files().Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsReadOnly(const std::string& path) {
+  DWORD attributes = Files().Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+Status CheckNotHeldOpen(const std::string& path) {
+  // Opening for deletion while sharing everything fails exactly when another
+  // handle does not share deletion, which a rename over the file needs.
+  if (Files().Open(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                   OPEN_EXISTING) ||
+      GetLastError() == ERROR_FILE_NOT_FOUND) {
+    return Status::Ok();
+  }
+  return Status::LastError("Could not replace " + Quoted(path));
 }
 
 bool SameContent(const std::string& first, const std::string& second) {
   UniqueHandle files[] = {OpenForReading(first), OpenForReading(second)};
   LARGE_INTEGER sizes[2] = {};
   for (int i = 0; i < 2; ++i) {
-    if (!files[i] || !GetFileSizeEx(files[i].get(), &sizes[i])) return false;
+    if (!files[i] || !Files().Size(files[i].get(), sizes[i])) return false;
   }
   if (sizes[0].QuadPart != sizes[1].QuadPart) return false;
-  constexpr DWORD kChunk = 64 << 10;
-  std::string chunks[2] = {std::string(kChunk, '\0'), std::string(kChunk, '\0')};
-  for (;;) {
-    DWORD read[2] = {};
-    for (int i = 0; i < 2; ++i) {
-      if (!ReadFile(files[i].get(), chunks[i].data(), kChunk, &read[i], nullptr)) return false;
-    }
-    if (read[0] != read[1] || chunks[0].compare(0, read[0], chunks[1], 0, read[1]) != 0) {
-      return false;
-    }
-    if (read[0] == 0) return true;
-  }
+  // The second file is read chunk for chunk beside the first.
+  std::string other;
+  const size_t size = static_cast<size_t>(sizes[0].QuadPart);
+  return ReadChunks(files[0].get(), SIZE_MAX, size, [&](std::string_view chunk) {
+    other.resize(chunk.size());
+    DWORD read = 0;
+    return Files().Read(files[1].get(), other.data(), static_cast<DWORD>(chunk.size()), read) &&
+           read == chunk.size() && chunk == other;
+  });
 }
 
 Status CreateFolder(const std::string& folder, bool& created) {
-  created = CreateDirectoryA(folder.c_str(), nullptr);
+  created = Files().MakeFolder(folder);
   if (created) return Status::Ok();
   const DWORD error = GetLastError();
-  const DWORD attributes = GetFileAttributesA(folder.c_str());
-  if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return Status::Ok();
-  }
+  if (error == ERROR_ALREADY_EXISTS && FolderExists(folder)) return Status::Ok();
   return Status::Failed("Could not create the folder " + Quoted(folder), error);
 }
 
 Status CreateNewFolder(const std::string& base, std::string& folder) {
   for (int number = 1;; ++number) {
     folder = number == 1 ? base : base + " (" + std::to_string(number) + ")";
-    if (CreateDirectoryA(folder.c_str(), nullptr)) return Status::Ok();
+    if (Files().MakeFolder(folder)) return Status::Ok();
     // A name always taken must not keep this loop going for ever.
     if (GetLastError() != ERROR_ALREADY_EXISTS || number == 9999) {
       return Status::LastError("Could not create the folder " + Quoted(folder));
@@ -213,23 +206,32 @@ Status CreateNewFolder(const std::string& base, std::string& folder) {
   }
 }
 
-Status WriteCopy(const std::string& source, const std::string& path) {
-  const std::string copyFailed = "Could not copy " + Quoted(source) + " to " + Quoted(path);
-  UniqueHandle file = AdoptHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return Status::LastError(copyFailed);
-  if (CopyInto(file.get(), source) && FlushFileBuffers(file.get())) return Status::Ok();
-  const DWORD error = GetLastError();
-  file.reset();
-  DeleteFileA(path.c_str());
-  return Status::Failed(copyFailed, error);
+void RemoveFolderIfEmpty(const std::string& folder) { Files().RemoveFolder(folder); }
+
+Status CopyToNewFile(const std::string& source, const std::string& path) {
+  return WriteFlushed(
+      path, "Could not copy " + Quoted(source) + " to " + Quoted(path), [&](HANDLE file) {
+        // The bytes, then the time of last change, as CopyFile copies them.
+        UniqueHandle from = OpenForReading(source);
+        FILETIME changed{};
+        LARGE_INTEGER size{};
+        return from && Files().Size(from.get(), size) &&
+               ReadChunks(from.get(), SIZE_MAX, static_cast<size_t>(size.QuadPart),
+                          [&](std::string_view chunk) { return WriteAll(file, chunk); }) &&
+               Files().GetChangeTime(from.get(), changed) && Files().SetChangeTime(file, changed);
+      });
+}
+
+Status WriteNewFile(const std::string& path, std::string_view bytes) {
+  return WriteFlushed(path, "Could not write " + Quoted(path),
+                      [&](HANDLE file) { return WriteAll(file, bytes); });
 }
 
 Status KeepAside(const std::string& path, const std::string& aside) {
   // A second name for the same bytes costs nothing; a file system without
   // links (FAT32) gets a copy.
-  if (CreateHardLinkA(aside.c_str(), path.c_str(), nullptr)) return Status::Ok();
-  return WriteCopy(path, aside);
+  if (Files().Link(aside, path)) return Status::Ok();
+  return CopyToNewFile(path, aside);
 }
 
 Status RenameFile(const std::string& from, const std::string& to) {
@@ -237,20 +239,27 @@ Status RenameFile(const std::string& from, const std::string& to) {
   return Status::LastError("Could not replace " + Quoted(to));
 }
 
+Status RenameToNewName(const std::string& from, const std::string& to) {
+  if (Rename(from, to, false)) return Status::Ok();
+  return Status::LastError("Could not create " + Quoted(to));
+}
+
 Status RemoveFile(const std::string& path) {
-  if (Retried([&] { return DeleteFileA(path.c_str()) != 0; })) return Status::Ok();
+  if (Retried([&] { return Files().Delete(path); })) return Status::Ok();
   return Status::LastError("Could not delete " + Quoted(path));
 }
 
-Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  return WriteThrough(path, bytes, true);
+Status CopyUnderNewName(const std::string& source, const std::string& destination,
+                        const std::string& temporary) {
+  Status copied = CopyToNewFile(source, temporary);
+  return copied.ok() ? Publish(temporary, destination, false) : copied;
 }
 
-Status CopyToNewFile(const std::string& source, const std::string& destination) {
-  std::string bytes;
-  Status read = ReadWholeFile(source, bytes);
-  if (!read.ok()) return read;
-  return WriteThrough(destination, bytes, false);
+Status ReplaceWithBytes(const std::string& path, std::string_view bytes,
+                        const std::string& temporary) {
+  Status written = WriteNewFile(temporary, bytes);
+  if (!written.ok()) return Status::Failed("Could not write " + Quoted(path), written.code());
+  return Publish(temporary, path, true);
 }
 
 Status ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) {
@@ -258,19 +267,15 @@ Status ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) 
   UniqueHandle file = OpenForReading(path);
   if (!file) return Status::LastError("Could not open " + Quoted(path));
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) return Status::LastError("Could not read " + Quoted(path));
-  bytes.resize(static_cast<size_t>(std::min<ULONGLONG>(size.QuadPart, limit)));
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
-      return Status::LastError("Could not read " + Quoted(path));
-    }
-    if (read == 0) break;
-    done += read;
+  if (!Files().Size(file.get(), size)) return Status::LastError("Could not read " + Quoted(path));
+  const size_t expected = static_cast<size_t>(std::min<ULONGLONG>(size.QuadPart, limit));
+  bytes.reserve(expected);
+  if (!ReadChunks(file.get(), limit, expected, [&](std::string_view chunk) {
+        bytes += chunk;
+        return true;
+      })) {
+    return Status::LastError("Could not read " + Quoted(path));
   }
-  bytes.resize(done);
   return Status::Ok();
 }
 

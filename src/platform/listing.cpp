@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/file_system.h"
 #include "platform/handles.h"
 #include "platform/path.h"
 #include "platform/text.h"
@@ -36,7 +37,7 @@ bool MeansNothingMatches(DWORD error) {
 template <typename Visit>
 Status Enumerate(const std::string& pattern, ListFilter filter, Visit visit) {
   WIN32_FIND_DATAA entry;
-  UniqueFind find = AdoptFind(FindFirstFileA(pattern.c_str(), &entry));
+  UniqueFind find = Files().FindFirst(pattern, entry);
   if (!find) {
     DWORD error = GetLastError();
     if (MeansNothingMatches(error)) return Status::Ok();
@@ -49,7 +50,7 @@ Status Enumerate(const std::string& pattern, ListFilter filter, Visit visit) {
     if (Admits(entry, filter) && MatchesPattern(entry.cFileName, namePattern)) {
       if (!visit(entry.cFileName)) return Status::Ok();
     }
-  } while (FindNextFileA(find.get(), &entry));
+  } while (Files().FindNext(find.get(), entry));
   DWORD error = GetLastError();
   if (error != ERROR_NO_MORE_FILES)
     return Status::Failed("Could not list " + Quoted(pattern), error);

@@ -245,15 +245,17 @@ void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
   }
 }
 
-// A live file of each kind held open: the switch cannot read it to back it up or to compare it with
-// its prepared copies, and stops before it changes anything.
+// A live file of each kind held open: the switch finds it before it stages anything and changes
+// nothing.
 TEST(FaultE2E, SwitchOverAFileHeldOpenChangesNothing) {
   for (const char* name : {"mapcycle.txt", "liblist.gam", "bot.cfg", "maps\\de_dust.wpt"}) {
     SCOPED_TRACE(name);
     const std::string path = std::string(kGame) + "\\" + name;
     ExpectFailsWhole(SwitchWork(16 << 10),
                      {path, platform::SystemErrorText(ERROR_SHARING_VIOLATION),
-                      "The NNBot profile was not switched.\n\nNo file was changed."},
+                      "The NNBot profile was not switched because another program has these "
+                      "files open",
+                      "\n\nNo file was changed."},
                      path);
   }
 }

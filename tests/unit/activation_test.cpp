@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "fakes.h"
+#include "faulty_file_system.h"
 #include "platform/status.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -128,9 +129,9 @@ std::map<std::string, std::string> LiveFiles(std::map<std::string, std::string> 
 const std::map<std::string, std::string> kNone;
 
 // From Rambot to NNBot, a file held open without sharing, either from the start (a prepared copy:
-// the switch stops while it stages; a live file of each kind: fault_e2e_test.cpp) or from the
-// moment the map cycle, its first live file, was replaced (the switch puts back what it changed):
-// every live file stays byte for byte as it was.
+// the switch stops while it stages; a live file: it is found before anything is staged) or from
+// the moment the map cycle, its first live file, was replaced (the switch puts back what it
+// changed): every live file stays byte for byte as it was, and nothing is left beside them.
 TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
   ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "my stray"));
@@ -138,30 +139,44 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
   struct Row {
     const char* held;
     bool fromTheStart;
+    const char* ending;
   };
-  const Row rows[] = {{"maps\\nnb\\de_nuke.wpt", true},  // a prepared copy that cannot be read
-                      {"liblist.gam", false},
-                      {"bot.cfg", false},
-                      {"maps\\de_dust.wpt", false},
-                      {"maps\\stray.wpt", false}};  // to be removed
+  const char* const kUndone = "The NNBot profile was not switched.\n\nNo file was changed.";
+  const char* const kRefused =
+      "Close the program that has them open (the game, a text editor) and press the button "
+      "again.\n\nNo file was changed.";
+  const Row rows[] = {{"maps\\nnb\\de_nuke.wpt", true, kUndone},  // a prepared copy: unreadable
+                      {"liblist.gam", true, kRefused},
+                      {"liblist.gam", false, kUndone},
+                      {"bot.cfg", false, kUndone},
+                      {"maps\\de_dust.wpt", false, kUndone},
+                      {"maps\\stray.wpt", false, kUndone}};  // to be removed
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.held) + (row.fromTheStart ? " from the start" : " later"));
     const std::string held = game_ + "\\" + row.held;
     platform::UniqueHandle holder;
     if (row.fromTheStart) holder = HoldOpen(held);
-    app::SwitchOptions options;
-    options.afterChange = [&](const std::string& live) {
-      if (!holder && live == game_ + "\\mapcycle.txt") holder = HoldOpen(held);
+    testing_support::FaultyFileSystem files;
+    files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
+      if (!holder && call.what == "move" && call.path == game_ + "\\mapcycle.txt") {
+        holder = HoldOpen(held);
+      }
     };
     messages_.shown.clear();
-    EXPECT_FALSE(Activate(ProfileId::kNNBot, "", options));
+    {
+      platform::FileSystemInUse use(files);
+      EXPECT_FALSE(Activate(ProfileId::kNNBot));
+    }
     holder.reset();
+    // Old bytes kept beside a file held open cannot go until it is closed: the next switch
+    // removes them.
+    if (row.fromTheStart) {
+      EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+    }
     EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
     ASSERT_EQ(messages_.shown.size(), 2u);
     EXPECT_NE(LastMessage().find("\"" + held + "\""), std::string::npos) << LastMessage();
-    EXPECT_TRUE(
-        LastMessage().ends_with("The NNBot profile was not switched.\n\nNo file was changed."))
-        << LastMessage();
+    EXPECT_TRUE(LastMessage().ends_with(row.ending)) << LastMessage();
   }
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
@@ -174,13 +189,16 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   auto expected = Files(game_);
   expected["mapcycle.txt"] = Read("mapcycle.nnb.txt");
   std::vector<platform::UniqueHandle> held;
-  app::SwitchOptions options;
-  options.afterChange = [&](const std::string& live) {
-    if (live != game_ + "\\mapcycle.txt") return;
-    held.push_back(HoldOpen(live));
+  testing_support::FaultyFileSystem files;
+  files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
+    if (call.what != "move" || call.path != game_ + "\\mapcycle.txt" || !held.empty()) return;
+    held.push_back(HoldOpen(call.path));
     held.push_back(HoldOpen(game_ + "\\liblist.gam"));
   };
-  EXPECT_FALSE(Activate(ProfileId::kNNBot, "", options));
+  {
+    platform::FileSystemInUse use(files);
+    EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  }
   held.clear();
   EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(expected));
   const std::string message = LastMessage();
@@ -241,8 +259,8 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
     ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + name, bytes));
   }
   const std::map<std::string, std::string> before = Files(game_);
-  ASSERT_TRUE(Activate(ProfileId::kRambot, "", {time, {}}));
-  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", {time, {}}));
+  ASSERT_TRUE(Activate(ProfileId::kRambot, "", {time}));
+  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", {time}));
   const std::string first = "2024-05-17 21.04.09\\", second = "2024-05-17 21.04.09 (2)\\";
   const std::map<std::string, std::string> kept = {
       {first + "liblist.gam", before.at("liblist.gam")},
@@ -278,12 +296,15 @@ TEST_F(CodePageActivationTest, AFailedSwitchIsUndoneAndTheNextOneGoesThrough) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
   const auto before = Files(game_);
   platform::UniqueHandle held;
-  app::SwitchOptions options;
-  options.afterChange = [&](const std::string& live) {
-    if (!held) held = HoldOpen(game_ + "\\bot.cfg");
-    EXPECT_EQ(live.substr(0, game_.size()), game_);
+  testing_support::FaultyFileSystem files;
+  files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
+    if (held || call.what != "move" || call.path != game_ + "\\mapcycle.txt") return;
+    held = HoldOpen(game_ + "\\bot.cfg");
   };
-  EXPECT_FALSE(Activate(ProfileId::kNNBot, "", options));
+  {
+    platform::FileSystemInUse use(files);
+    EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  }
   held.reset();
   EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
   EXPECT_NE(LastMessage().find(game_ + "\\bot.cfg"), std::string::npos) << LastMessage();

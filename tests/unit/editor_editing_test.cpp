@@ -34,7 +34,7 @@ class EditorTest : public testing_support::ProgramTest {
       if (c == '*') selected[list].push_back(static_cast<int>(texts[list].size()) - 1);
       if (c != '|' && c != '*') texts[list].push_back(std::string(1, c));
     }
-    editor().Open(texts[0], texts[1], "");
+    editor().Open(texts[0], texts[1], "", std::nullopt);
     for (int i : selected[0]) editor().lstBSP().SetSelected(i, true);
     for (int i : selected[1]) editor().lstMap().SetSelected(i, true);
     for (int label : {F::kLabel1, F::kLabel2}) editor().SetText(label, "stale");
@@ -96,7 +96,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   EXPECT_EQ(FileBytes(saved), old);
 
   const std::vector<std::string> rotation = {"de_dust", "CS_OFFICE", "de_nuke ", "", "de_dust"};
-  editor().Open({}, rotation, saved);
+  editor().Open({}, rotation, saved, old);
   for (int save = 0; save < 2; ++save) editor().cmdSave_Click();
   EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
   for (std::string modDir : {"vanished", "folder"}) {

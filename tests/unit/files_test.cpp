@@ -31,7 +31,7 @@ TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
   const std::string path = folder / "liblist.gam";
   for (bool deleting : {false, true}) {
     SCOPED_TRACE(deleting ? "delete" : "replace");
-    ASSERT_TRUE(platform::WriteFileAtomic(path, "old").ok());
+    ASSERT_TRUE(platform::ReplaceWithBytes(path, "old", path + platform::kSavingSuffix).ok());
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     auto closeSoon = [held] {
@@ -40,7 +40,7 @@ TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
     };
     platform::UniqueHandle closer = StartThread(closeSoon);
     const platform::Status done =
-        deleting ? platform::RemoveFile(path) : platform::WriteFileAtomic(path, "new");
+        deleting ? platform::RemoveFile(path) : platform::ReplaceWithBytes(path, "new", path + platform::kSavingSuffix);
     WaitForSingleObject(closer.get(), INFINITE);
     EXPECT_TRUE(done.ok()) << done.Message();
     EXPECT_EQ(testing_support::FileBytes(path), deleting ? "(unreadable)" : "new");
@@ -54,11 +54,11 @@ TEST(FilesTest, ACopyHoldsEveryByteAndTheTimeOfLastChangeOfItsSource) {
   const std::string prepared = folder / "de_dust.wpt.nnb", live = folder / "de_dust.wpt";
   std::string bytes;
   for (int i = 0; bytes.size() < (3u << 19); ++i) bytes += std::to_string(i) + " ";
-  ASSERT_TRUE(platform::WriteFileAtomic(prepared, bytes).ok());
+  ASSERT_TRUE(platform::WriteNewFile(prepared, bytes).ok());
   FILETIME changed{0, 30000000}, copied{};
   ASSERT_TRUE(SetFileTime(testing_support::HoldOpen(prepared, GENERIC_WRITE).get(), nullptr,
                           nullptr, &changed));
-  ASSERT_TRUE(platform::WriteCopy(prepared, live).ok());
+  ASSERT_TRUE(platform::CopyToNewFile(prepared, live).ok());
   EXPECT_TRUE(testing_support::FileBytes(live) == bytes);
   ASSERT_TRUE(GetFileTime(testing_support::HoldOpen(live).get(), nullptr, nullptr, &copied));
   EXPECT_EQ(CompareFileTime(&copied, &changed), 0);
