@@ -6,7 +6,7 @@
 #   it shows them from the zip with no other file beside it.
 get_filename_component(pictures ${GUIDE} DIRECTORY)
 execute_process(
-  COMMAND ${PANDOC} --from=markdown-smart --to=plain --columns=78
+  COMMAND ${PANDOC} --from=markdown-smart-raw_tex --to=plain --columns=78
           --lua-filter=${FILTER} --output=${OUT_DIR}/README.plain ${GUIDE}
   RESULT_VARIABLE failed)
 if(failed)
@@ -29,7 +29,7 @@ else()
   set(embed --self-contained)
 endif()
 execute_process(
-  COMMAND ${PANDOC} --from=markdown --to=html5 ${embed} --resource-path=${pictures}
+  COMMAND ${PANDOC} --from=markdown-raw_tex --to=html5 ${embed} --resource-path=${pictures}
           "--metadata=pagetitle:Orlwin Bot Launcher - player's guide" --metadata=lang:en
           --output=${OUT_DIR}/Guide.html ${GUIDE}
   RESULT_VARIABLE failed)

@@ -14,6 +14,7 @@ end
 
 function Header(header)
   local text = pandoc.utils.stringify(header)
-  local rule = string.rep(header.level == 1 and "=" or "-", utf8.len(text))
+  local marks = {"=", "-"}
+  local rule = string.rep(marks[header.level] or "~", utf8.len(text))
   return pandoc.Plain({pandoc.Str(text), pandoc.LineBreak(), pandoc.Str(rule)})
 end

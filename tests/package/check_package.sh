@@ -26,8 +26,8 @@ fi
 cmp "$unpacked/LICENSE.txt" <(sed 's/\r$//; s/$/\r/' "$license")
 
 # README.txt: every line ends in CR LF and holds at most 78 characters; ASCII, or UTF-8 with a
-# byte-order mark; no Markdown (headings, tables, pictures, links, emphasis or code marks); and
-# every heading of the guide is in it, underlined.
+# byte-order mark; no Markdown (headings, tables, pictures, links, emphasis or code marks); every
+# heading of the guide is in it, underlined, and every Windows path whole.
 python3 - "$unpacked/README.txt" "$guide" <<'PY'
 import re
 import sys
@@ -52,17 +52,25 @@ for number, line in enumerate(lines, 1):
         "picture or link": r"!?\[[^\]]*\]\([^)]*\)",
         "emphasis": r"\*\*|__\w",
         "code mark": r"`",
+        "code span broken across lines": r"[^\s.-] {3,}\S",
     }.items():
         if re.search(pattern, line):
             faults.append(f"line {number} has Markdown ({name}): {line}")
-headings = [re.sub(r"[`*]", "", h) for h in re.findall(r"^#+ (.*)$", open(sys.argv[2], encoding="utf-8").read(), re.M)]
+source = open(sys.argv[2], encoding="utf-8").read()
+headings = [re.sub(r"[`*]", "", h) for h in re.findall(r"^#+ (.*)$", source, re.M)]
 for heading in headings:
     if heading not in lines:
         faults.append(f"heading missing: {heading}")
     else:
         under = lines[lines.index(heading) + 1]
-        if len(under) != len(heading) or set(under) - set("=-"):
+        if len(under) != len(heading) or set(under) - set("=-~"):
             faults.append(f"heading not underlined: {heading}")
+# Every Windows path of the guide, whole (pandoc once read "\SIERRA" as a TeX command).
+windows_path = r"[A-Z]:\\[^\s`\"*,;)]+"
+shown = re.findall(windows_path, " ".join(lines))
+for path in set(re.findall(windows_path, source)):
+    if shown.count(path) < re.findall(windows_path, source).count(path):
+        faults.append(f"path missing or cut: {path}")
 if faults:
     sys.exit("README.txt:\n" + "\n".join(faults))
 print(f"README.txt: {len(lines)} lines, {len(headings)} headings")
