@@ -2,8 +2,9 @@
 # guide as README.txt (for Notepad) and as Guide.html (with the pictures of the windows, for a
 # browser), both made from docs/player-guide.md with Debian's pandoc, and the licence as
 # LICENSE.txt with CR LF line ends, all at the zip's root; beside the zip its SHA-256 in the form
-# sha256sum -c reads. The same sources give the same zip in any folder (see release_zip.cmake).
+# sha256sum -c reads. The same sources give the same zip in any folder (see release_zip.py).
 find_program(PANDOC pandoc REQUIRED)
+find_program(PYTHON3 python3 REQUIRED)
 set(PACKAGE_TEXTS_DIR ${CMAKE_BINARY_DIR}/package_texts)
 set(GUIDE ${CMAKE_SOURCE_DIR}/docs/player-guide.md)
 file(GLOB GUIDE_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.png)
@@ -31,8 +32,8 @@ set(PACKAGE_FILE_NAME ${PROJECT_NAME}-${LAUNCHER_DISPLAY_VERSION}-win32
     CACHE INTERNAL "The release zip's name without .zip")
 set(RELEASE_ZIP ${CMAKE_BINARY_DIR}/${PACKAGE_FILE_NAME}.zip)
 add_custom_target(release_zip
-  COMMAND ${CMAKE_COMMAND} -DZIP=${RELEASE_ZIP} "-DFILES=$<TARGET_FILE:launcher>;${PACKAGE_TEXTS}"
-          -DSTAGE=${CMAKE_BINARY_DIR}/package_stage -P ${CMAKE_SOURCE_DIR}/cmake/release_zip.cmake
-  DEPENDS launcher package_texts ${CMAKE_SOURCE_DIR}/cmake/release_zip.cmake
+  COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/cmake/release_zip.py ${RELEASE_ZIP}
+          $<TARGET_FILE:launcher> ${PACKAGE_TEXTS}
+  DEPENDS launcher package_texts ${CMAKE_SOURCE_DIR}/cmake/release_zip.py
   COMMENT "Writing ${PACKAGE_FILE_NAME}.zip and its SHA-256"
   VERBATIM)

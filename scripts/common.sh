@@ -35,8 +35,9 @@ NATIVE_DIR="$ROOT/build/native"
 PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64
   libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace locales pandoc
   chromium)
-# What building the release needs: the program's compiler and the guide's converter.
-RELEASE_PACKAGES=(g++-mingw-w64-i686 cmake ninja-build googletest pandoc)
+# What building the release needs: the program's compiler, the guide's converter, and
+# python3, whose zipfile writes the zip.
+RELEASE_PACKAGES=(g++-mingw-w64-i686 cmake ninja-build googletest pandoc python3)
 # Wine takes a process's ANSI code page from its locale. The code-page tests (ctest names
 # starting with CodePage) run again under each of these: 1251, 932 and 936.
 CODE_PAGE_LOCALES=(ru_RU.UTF-8 ja_JP.UTF-8 zh_CN.UTF-8)
