@@ -3,8 +3,8 @@
 # chooser.png, editor.png) from the program itself: run.sh without a display installs the demo
 # game, starts launcher.exe under Xvfb in Wine's virtual desktop and saves each window with
 # tools/screenshot; they are copied into docs/ to be committed. The build embeds the committed
-# pictures in Guide.html (Wine draws a little differently on Debian 12 and 13, so pictures taken
-# at build time would make the release zip differ between them).
+# pictures in Guide.html: so building the release needs no Wine, and the zip does not depend on
+# how the Wine at hand draws (Debian 12 has Wine 8, Debian 13 Wine 10).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 source "$ROOT/scripts/common.sh"
