@@ -216,17 +216,19 @@ LRESULT AnswerGetObject(HWND control, WPARAM flags) {
   return FAILED(answer) ? 0 : answer;
 }
 
+// A Unicode window procedure, so that the controls' Unicode messages (a list's
+// entries of any length, see list_box.cpp) pass through it unconverted.
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, kPreviousProcProperty));
   if (message == WM_GETOBJECT &&
       static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
     if (const LRESULT answer = AnswerGetObject(control, wParam)) return answer;
   } else if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(control, kPreviousProcProperty);
     RemovePropA(control, kSpecProperty);
   }
-  return CallWindowProcA(previous, control, message, wParam, lParam);
+  return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
 }  // namespace
@@ -263,8 +265,8 @@ std::string AccessibleNameOf(const ControlSpec& control, const std::string& capt
 void NameForScreenReaders(HWND handle, const ControlSpec& control) {
   SetPropA(handle, kSpecProperty, const_cast<ControlSpec*>(&control));
   SetPropA(handle, kPreviousProcProperty,
-           reinterpret_cast<HANDLE>(GetWindowLongPtrA(handle, GWLP_WNDPROC)));
-  SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControlProc));
+           reinterpret_cast<HANDLE>(GetWindowLongPtrW(handle, GWLP_WNDPROC)));
+  SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControlProc));
 }
 
 }  // namespace platform
