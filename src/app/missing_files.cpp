@@ -26,9 +26,9 @@ std::string ListMissingWithNearMisses(const std::vector<std::string>& missingPat
   if (anyNearMiss) {
     text +=
         "\n\nExplorer hides extensions such as .txt, so a file renamed there may end in one "
-        "more than it shows. To see them, tick File name extensions in Explorer's View menu "
-        "(in Windows 11 under Show), or untick \"Hide extensions for known file types\" in "
-        "Folder Options, View.";
+        "more than it shows. To see them, tick File name extensions in Explorer's View tab "
+        "(in Windows 11 the View menu, under Show), or untick \"Hide extensions for known file "
+        "types\" in Folder Options, View.";
   }
   return text;
 }
