@@ -73,4 +73,4 @@ if ((${#failed[@]})); then
   printf 'FAILED: %s\n' "${failed[@]}" >&2
   exit 1
 fi
-echo "All parts passed: native tests and fuzz run, Wine tests (Windows 10, 7 and XP where it runs; the code-page tests under 1252, 1251, 932 and 936), reproducible build."
+echo "All parts passed: native tests and fuzz run, Wine tests (Windows 10, 7 and XP where it runs; the code-page tests under 1252, 1251, 932 and 936), reproducible build and release zip."
