@@ -29,9 +29,15 @@ NATIVE_DIR="$ROOT/build/native"
 # The Windows build and its runs under Wine; e2fsprogs brings chattr, which the
 # fault tests use (a minimal Debian 13 lacks it), strace the test that watches
 # files being flushed before they are renamed. libc6:i386 tells whether this
-# kernel runs 32-bit programs before Wine's 32-bit part is installed.
+# kernel runs 32-bit programs before Wine's 32-bit part is installed. pandoc
+# writes the release's README.txt and Guide.html; chromium opens Guide.html in
+# the package test.
 PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build googletest wine wine64
-  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace locales)
+  libc6:i386 xvfb xauth fonts-wine fonts-liberation python3 e2fsprogs strace locales pandoc
+  chromium)
+# What building the release needs: the program's compiler, the guide's converter, and
+# python3, whose zipfile writes the zip.
+RELEASE_PACKAGES=(g++-mingw-w64-i686 cmake ninja-build googletest pandoc python3)
 # Wine takes a process's ANSI code page from its locale. The code-page tests (ctest names
 # starting with CodePage) run again under each of these: 1251, 932 and 936.
 CODE_PAGE_LOCALES=(ru_RU.UTF-8 ja_JP.UTF-8 zh_CN.UTF-8)

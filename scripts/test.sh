@@ -8,7 +8,7 @@
 #    tests (but the kill tests) and the manifest's version test again with Wine reporting Windows 7
 #    and, in a 32-bit prefix, Windows XP. The Wine runs use the 32-bit build, or the 64-bit
 #    build of the same sources where this machine cannot run 32-bit programs (see common.sh);
-# 4. checks that launcher.exe builds byte for byte the same in another folder.
+# 4. checks that launcher.exe and the release zip build byte for byte the same in another folder.
 # Fails when any part fails, after running them all.
 # With arguments, runs only the Wine ctest with them (Wine reporting WINE_WINDOWS, win10 unless set,
 # under the locale TEST_LANG, C.UTF-8 unless set).
@@ -43,7 +43,9 @@ if [ "$TEST_BUILD_DIR" != "$BUILD_DIR" ]; then
   bash "$ROOT/tests/imports/check_imports.sh" "$BUILD_DIR/launcher.exe" &&
     bash "$ROOT/scripts/release.sh" >/dev/null &&
     bash "$ROOT/tests/package/check_package.sh" "$BUILD_DIR"/OrlwinBotLauncher-*-win32.zip \
-      "$BUILD_DIR/launcher.exe" "$ROOT/docs/player-guide.md" "$ROOT/LICENSE" ||
+      "$BUILD_DIR/launcher.exe" "$ROOT/docs/player-guide.md" "$ROOT/LICENSE" &&
+    bash "$ROOT/tests/package/check_guide_html.sh" "$BUILD_DIR"/OrlwinBotLauncher-*-win32.zip \
+      "$ROOT/docs/player-guide.md" "$ROOT/docs" ||
     failed+=("import check or release zip")
 fi
 set_windows_version win10
@@ -65,9 +67,10 @@ else
   echo "Skipped: the Windows XP run, which needs Wine's 32-bit part."
 fi
 set_windows_version win10
-bash "$ROOT/scripts/check_reproducible.sh" "$BUILD_DIR/launcher.exe" || failed+=("reproducible build")
+bash "$ROOT/scripts/check_reproducible.sh" "$BUILD_DIR/launcher.exe" ||
+  failed+=("reproducible build or zip")
 if ((${#failed[@]})); then
   printf 'FAILED: %s\n' "${failed[@]}" >&2
   exit 1
 fi
-echo "All parts passed: native tests and fuzz run, Wine tests (Windows 10, 7 and XP where it runs; the code-page tests under 1252, 1251, 932 and 936), reproducible build."
+echo "All parts passed: native tests and fuzz run, Wine tests (Windows 10, 7 and XP where it runs; the code-page tests under 1252, 1251, 932 and 936), reproducible build and release zip."

@@ -5,6 +5,7 @@
 
 #include "app/backups.h"
 #include "app/folder_turn.h"
+#include "app/missing_files.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/writer_turn.h"
@@ -146,8 +147,8 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   const std::vector<ActivationStep> steps = PlanActivation(profile);
   const std::vector<std::string> missing = MissingSources(steps, gameFolder);
   if (!missing.empty()) {
-    return fail(notSwitched + " because these prepared files are missing:\n" + ListOf(missing) +
-                unchanged);
+    return fail(notSwitched + " because these prepared files are missing:\n" +
+                ListMissingWithNearMisses(missing) + unchanged);
   }
   std::vector<LiveChange> changes;
   platform::Status listed = ListChanges(steps, gameFolder, changes);

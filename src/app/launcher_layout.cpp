@@ -38,7 +38,8 @@ constexpr ControlSpec kControls[] = {
     {L::kWeb, "web", ControlKind::kLabel, "Visit:- www.example.org", 120, 2040, 3135, 375, 9,
      kArialBold},
     {L::kImage1, "Image1", ControlKind::kPicture, "", 4200, 120, 2895, 2610, platform::kNoTabIndex,
-     kSans, {IDR_LAUNCHER_PICTURE, platform::PictureFormat::kJpeg}},
+     kSans, {IDR_LAUNCHER_PICTURE, platform::PictureFormat::kJpeg}, 0,
+     "Orlwin Bot Launcher picture: a skyline at dusk seen through a rifle scope"},
 };
 
 constexpr platform::FormSpec kLayout{

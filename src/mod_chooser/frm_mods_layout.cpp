@@ -17,9 +17,10 @@ constexpr FontSpec kSansBold12{"MS Sans Serif", 12, FW_BOLD};
 constexpr platform::ControlSpec kControls[] = {
     {F::kCmdEdit, "cmdEdit", ControlKind::kPushButton, "&Edit", 4320, 3720, 1215, 495, 3, kSans},
     {F::kCmdClose, "cmdClose", ControlKind::kPushButton, "E&xit", 4320, 4560, 1215, 375, 1, kSans},
-    {F::kLstModList, "lstModList", ControlKind::kListBox, "", 240, 360, 3255, 5160, 0, kSansBold12},
+    {F::kLstModList, "lstModList", ControlKind::kListBox, "", 240, 360, 3255, 5160, 0, kSansBold12,
+     {}, 0, "Half Life MODs with a Map Cycle"},
     {F::kImage1, "Image1", ControlKind::kPicture, "", 4440, 2400, 960, 960, platform::kNoTabIndex,
-     kSans, {IDB_ABOUT, platform::PictureFormat::kBitmap}},
+     kSans, {IDB_ABOUT, platform::PictureFormat::kBitmap}, 0, "About the map cycle editor"},
     {F::kLabel1, "Label1", ControlKind::kOverlayLabel, "Half Life MODs with a Map Cycle", 360, 120,
      3015, 255, 2, kSans},
 };

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 
+#include "platform/accessible_name.h"
 #include "platform/glyphs.h"
 
 namespace platform {
@@ -118,6 +119,7 @@ bool Form::CreateControl(const ControlSpec& control) {
                                 window_.get(), reinterpret_cast<HMENU>(INT_PTR{control.id}),
                                 GetModuleHandleA(nullptr), nullptr);
   if (!handle) return false;
+  NameForScreenReaders(handle, control);
   SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font)), FALSE);
 
   if (control.kind == ControlKind::kPictureButton) {

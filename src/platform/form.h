@@ -55,6 +55,8 @@ struct ControlSpec {
   FontSpec font;
   PictureRef picture{};
   DWORD listStyle = 0;  // extra LBS_ styles of a list box
+  // What a screen reader says for the control; nullptr: its caption.
+  const char* accessibleName = nullptr;
 };
 
 enum class Frame {

@@ -116,6 +116,36 @@ TEST_F(ActivationTest, MissingSourcesChangeNothingAndAreAllNamed) {
   EXPECT_EQ(messages_.shown[1].style, platform::MessageStyle::kCritical);
 }
 
+// A copy renamed in Explorer, which hides ".txt", carries one extension more than the player sees:
+// the message names it beside the file it was meant to be, and renames nothing.
+TEST_F(ActivationTest, MissingSourcesNameTheFilesThatDifferOnlyByAHiddenExtension) {
+  ASSERT_TRUE(MoveFileA((game_ + "\\mapcycle.nnb.txt").c_str(),
+                        (game_ + "\\mapcycle.nnb.txt.txt").c_str()));
+  ASSERT_TRUE(
+      MoveFileA((game_ + "\\liblist.gam.nnb").c_str(), (game_ + "\\liblist.gam.nnb.txt").c_str()));
+  ASSERT_TRUE(MoveFileA((game_ + "\\maps\\nnb\\de_nuke.wpt").c_str(),
+                        (game_ + "\\maps\\nnb\\de_nuke.wpt.TXT").c_str()));
+  const auto before = Files(game_);
+  EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(Files(game_), before);
+  const std::string& text = LastMessage();
+  for (const char* expected :
+       {"\\cstrike\\mapcycle.nnb.txt\n    there is mapcycle.nnb.txt.txt: rename it to "
+        "mapcycle.nnb.txt\n",
+        "\\cstrike\\liblist.gam.nnb\n    there is liblist.gam.nnb.txt: rename it to "
+        "liblist.gam.nnb\n",
+        "\\nnb\\de_nuke.wpt\n    there is de_nuke.wpt.TXT: rename it to de_nuke.wpt\n",
+        "Hide extensions for known file types", "No file was changed."}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " in:\n" << text;
+  }
+  // Without a near miss the list stays bare.
+  messages_.shown.clear();
+  DeleteFileA((game_ + "\\bot.cfg.red").c_str());
+  EXPECT_FALSE(Activate(ProfileId::kRedubot));
+  EXPECT_EQ(LastMessage().find("there is"), std::string::npos) << LastMessage();
+  EXPECT_EQ(LastMessage().find("Explorer"), std::string::npos);
+}
+
 // The live files: no backups, and none of the files a switch keeps beside them (".tmp"), which
 // stay while another program holds the live file open (the next switch removes them).
 std::map<std::string, std::string> LiveFiles(std::map<std::string, std::string> files,

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Opens the release zip's Guide.html in a real browser (Debian's headless Chromium), alone in an
+# empty folder as a player's unpacked zip has it, and checks that every picture of the guide's
+# source shows: each loaded, with the width and height of its PNG, and decoded to its last pixel.
+# Also that the page names no file or address it would need to fetch.
+#   check_guide_html.sh ZIP GUIDE_SOURCE PICTURES_FOLDER
+set -euo pipefail
+zip=$(realpath "$1") guide=$(realpath "$2") pictures=$(realpath "$3")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$zip" Guide.html)
+mkdir "$work/page"
+mv "$work/Guide.html" "$work/page/"
+
+# Every picture of the source with its width and height, from the PNG header.
+expected=$(grep -o '^!\[[^]]*\]([^)]*)' "$guide" | sed 's/.*(\(.*\))/\1/' | while read -r png; do
+  python3 -c 'import struct, sys
+data = open(sys.argv[1], "rb").read(24)
+print("%dx%d" % struct.unpack(">II", data[16:24]))' "$pictures/$png"
+done | tr '\n' ' ')
+if [ -z "$expected" ]; then
+  echo "$guide has no pictures" >&2
+  exit 1
+fi
+
+# Nothing outside the page: every src and href is embedded data or a place in the page itself.
+outside=$(grep -oE '(src|href)="[^"#][^"]{0,40}' "$work/page/Guide.html" | grep -v '="data:' || true)
+if [ -n "$outside" ]; then
+  echo "Guide.html needs files or addresses beside it:" >&2
+  echo "$outside" >&2
+  exit 1
+fi
+
+# A copy of the page with a script at its end that reports, once the page has loaded, the size
+# each picture shows at (0x0 for one that did not load or decode), in a line the DOM dump shows.
+{
+  sed 's#</body>##; s#</html>##' "$work/page/Guide.html"
+  cat <<'SCRIPT'
+<script>
+// A picture shows when it loaded and every pixel of it was decoded: the screenshots are opaque,
+// so a transparent pixel drawn from one is a part its data did not hold.
+function shown(img) {
+  if (!img.complete || !img.naturalWidth) return "0x0";
+  const size = img.naturalWidth + "x" + img.naturalHeight;
+  const canvas = document.createElement("canvas");
+  canvas.width = img.naturalWidth;
+  canvas.height = img.naturalHeight;
+  const context = canvas.getContext("2d");
+  context.drawImage(img, 0, 0);
+  const pixels = context.getImageData(0, 0, canvas.width, canvas.height).data;
+  for (let i = 3; i < pixels.length; i += 4) {
+    if (pixels[i] !== 255) return size + "-partly";
+  }
+  return size;
+}
+window.addEventListener("load", () => {
+  const report = document.createElement("pre");
+  report.id = "picture-report";
+  report.textContent = Array.from(document.images, shown).join(" ");
+  document.body.appendChild(report);
+});
+</script>
+</body></html>
+SCRIPT
+} >"$work/page/checked.html"
+
+dom=$(chromium --headless --no-sandbox --disable-gpu --user-data-dir="$work/profile" \
+  --virtual-time-budget=15000 --dump-dom "file://$work/page/checked.html" 2>/dev/null)
+shown=$(grep -o '<pre id="picture-report">[^<]*</pre>' <<<"$dom" | sed 's/<[^>]*>//g' || true)
+if [ "$shown " != "$expected" ]; then
+  echo "Guide.html in Chromium shows pictures of sizes '$shown'; want '${expected% }'" >&2
+  exit 1
+fi
+echo "Guide.html: $(wc -w <<<"$shown") pictures shown in $(chromium --version 2>/dev/null)"
