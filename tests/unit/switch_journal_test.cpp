@@ -21,13 +21,18 @@ TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing)
   for (size_t length = 0; length < text.size(); ++length) {
     EXPECT_EQ(app::ParseJournal(text.substr(0, length)), std::nullopt) << length;
   }
+  // The text with the first `from` replaced by `to`.
+  auto replaced = [&](const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    return text.substr(0, at) + to + text.substr(at + from.size());
+  };
   const std::string misshapen[] = {
-      text + "more",                                              // past the end line
-      "\n" + text,                                                // another first line
-      std::string(text).replace(text.find("old\t"), 4, "odd\t"),  // an unknown tag
-      std::string(text).replace(text.find("\r\n"), 2, "\n"),      // a line end of LF alone
-      std::string(text).insert(text.find("new\t") + 4, "\t"),     // a tab in a name
-      std::string(text).replace(text.find("new\tmaps\\cs_747.wpt"), 19, "new\t"),  // no name
+      text + "more",                               // past the end line
+      "\n" + text,                                 // another first line
+      replaced("old\t", "odd\t"),                  // an unknown tag
+      replaced("\r\n", "\n"),                      // a line end of LF alone
+      replaced("new\t", "new\t\t"),                // a tab in a name
+      replaced("new\tmaps\\cs_747.wpt", "new\t"),  // no name
   };
   for (const std::string& journal : misshapen) {
     EXPECT_EQ(app::ParseJournal(journal), std::nullopt) << journal;
