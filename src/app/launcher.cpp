@@ -78,10 +78,9 @@ void Launcher::red_Click() { Activate(ProfileId::kRedubot); }
 void Launcher::swa_Click() { Activate(ProfileId::kSwatBot); }
 void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 
-// Before the window takes a click, a switch cut short in the game folder (the
-// launcher was killed or the power lost) is put back.
-void Launcher::Form_Load() {
-  game_finder::ReadInstallPath(program_.HLPath);
+void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
+
+void Launcher::PutBackCutShortSwitch() {
   const game_finder::GameSearch search =
       game_finder::FindGame(game_finder::SettingsFileBesideProgram(), game_finder::ProgramFolder());
   PutBackAtStart(CounterStrikeFolder(search), program_.services().messages, window());

@@ -43,6 +43,10 @@ class Launcher : public platform::Form {
   void cycle_Click();
   void exit_Click();
 
+  // At the program's start, once the window shows and before it takes a click: a switch cut
+  // short in the game folder (the launcher was killed or the power lost) is put back.
+  void PutBackCutShortSwitch();
+
  protected:
   void OnControlEvent(int controlId, platform::ControlEvent event) override;
   void OnCloseBox() override;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "app/launcher.h"
 #include "app/program.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -15,5 +16,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app::Program program({messages, random});
   program.Show(app::FormId::kLauncher);
   if (program.ended()) return 0;
+  program.launcher().PutBackCutShortSwitch();
   return platform::RunMessageLoop([&] { program.ReleaseUnloaded(); });
 }

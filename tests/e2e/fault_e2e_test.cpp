@@ -16,6 +16,7 @@
 #include <set>
 
 #include "app/profiles.h"
+#include "app/switch_journal.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "launcher_app.h"
 #include "platform/status.h"
@@ -86,12 +87,18 @@ struct Work {
   Files before, after;
   std::function<Run()> start;
   bool noBackup = false;  // a failure must leave no backup behind
+  // What the next launcher does after a kill, told whether the killed one left a switch's
+  // journal; afterwards every file is old or new and no temporary file is left.
+  std::function<void(bool journal)> next;
+  bool commits = false;  // a switch: a kill must land inside its commit
 };
 
 // Saving a modification "big" below `halfLife` whose mapcycle.txt holds kCycleLines lines that end
 // in LF alone, as other tools write them; saving it unchanged rewrites them with CR LF.
 Work SaveWork(const std::string& halfLife) {
-  Work work{halfLife + "\\big", {{"maps\\extra.bsp", "map"}}, {}, {}};
+  Work work;
+  work.folder = halfLife + "\\big";
+  work.before = {{"maps\\extra.bsp", "map"}};
   work.after = work.before;
   for (int i = 0; i < kCycleLines; ++i) {
     work.before["mapcycle.txt"] += "de_map_" + std::to_string(i) + "\n";
@@ -109,6 +116,16 @@ Work SaveWork(const std::string& halfLife) {
     HWND save = GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave);
     return Run{std::move(app), [save] { tools::Press(save); },
                [](Driver& running) { return running.WaitForMessageBox(0ms).has_value(); }, editor};
+  };
+  // A save left its temporary file: the next save in the folder removes it.
+  work.next = [folder = work.folder](bool) {
+    if (Collect(folder).temporaries.empty()) return;
+    HWND main = nullptr;
+    Driver app = StartLauncher(main);
+    HWND editor = OpenEditor(app, main, "big");
+    tools::Press(GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave));
+    const auto box = app.WaitForMessageBox();
+    EXPECT_TRUE(box && box->text == "Map Saved") << (box ? box->text : "no box");
   };
   return work;
 }
@@ -130,7 +147,9 @@ Work SwitchWork(size_t bytes) {
     while (content.size() < bytes) content += std::string(copy.source) + " ";
     EXPECT_TRUE(tools::WriteTextFile(game + copy.source, content));
   }
-  Work work{kGame, Collect(kGame).files, {}, {}};
+  Work work;
+  work.folder = kGame;
+  work.before = Collect(kGame).files;
   work.after = work.before;
   std::erase_if(work.after, [](const auto& file) { return file.first.ends_with(".wpt"); });
   work.after["mapcycle.txt"] = FileBytes(game + nnb.mapCycleSource);
@@ -151,6 +170,18 @@ Work SwitchWork(size_t bytes) {
         std::move(app), [box] { PostMessageA(box, WM_COMMAND, IDOK, 0); },
         [=](Driver&) { return FileBytes(library) == last && Collect(kGame).temporaries.empty(); },
         nullptr, box};
+  };
+  work.commits = true;
+  // A switch cut short is put back at the next start, which says so.
+  work.next = [](bool journal) {
+    HWND main = nullptr;
+    Driver app = StartLauncher(main);
+    if (!journal) return;
+    const auto box = app.WaitForMessageBox();
+    ASSERT_TRUE(box) << "the switch put back was not named";
+    EXPECT_NE(box->text.find("were put back as they were before that switch"), std::string::npos)
+        << box->text;
+    EXPECT_TRUE(app.Dismiss(*box));
   };
   return work;
 }
@@ -323,12 +354,22 @@ void KillAtManyMoments(const char* name, int kills, const Work& work) {
     length = Clock::now() - begun;
     ASSERT_EQ(Inspect(work), kAfter);
   }
-  int landed[3] = {};
+  int landed[3] = {}, journals = 0;
   Clock::duration lastBefore{}, firstAfter = length * 3 / 2;
-  auto killAfter = [&](Clock::duration delay) {
+  const std::string journalPath = work.folder + "\\" + app::kJournalName;
+  auto journalThere = [&] {
+    return GetFileAttributesA(journalPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
+  // `delay` after the work starts, or with `inCommit` after its journal appears.
+  auto killAfter = [&](Clock::duration delay, bool inCommit = false) {
     Run run = start();
-    const auto begun = Clock::now();
+    auto begun = Clock::now();
     run.go();
+    if (inCommit) {
+      while (!journalThere() && Clock::now() - begun < 15s) {
+      }
+      begun = Clock::now();
+    }
     while (Clock::now() - begun < delay) {
     }
     run.app.Kill();
@@ -336,6 +377,13 @@ void KillAtManyMoments(const char* name, int kills, const Work& work) {
     ++landed[where];
     if (where == kBefore) lastBefore = std::max(lastBefore, delay);
     if (where == kAfter) firstAfter = std::min(firstAfter, delay);
+    // A journal cut short while it was written means no live file had changed: nothing to say.
+    std::string journalText;
+    const bool journal = tools::ReadTextFile(journalPath, journalText) &&
+                         app::ParseJournal(journalText).has_value();
+    journals += journal;
+    work.next(journal);
+    EXPECT_NE(Inspect(work), kMiddle) << "the next start left a mixed game or a temporary file";
   };
   const int half = kills / 2;
   for (int i = 0; i < half && !::testing::Test::HasFailure(); ++i) {
@@ -349,18 +397,24 @@ void KillAtManyMoments(const char* name, int kills, const Work& work) {
       killAfter(from + (to - from) * i / half);
     }
   }
+  // A switch's commit (its renames onto the live files) is short beside its staging: more kills
+  // land in it, from the moment its journal appears.
+  for (int i = 0; work.commits && i < 6 && !::testing::Test::HasFailure(); ++i) {
+    killAfter(std::chrono::microseconds(500 * i), true);
+  }
   std::cout << "[ KILLED   ] " << name << ": "
             << std::chrono::duration<double, std::milli>(length).count() << " ms of work; "
             << landed[kBefore] << " kills before it, " << landed[kMiddle] << " in the middle, "
-            << landed[kAfter] << " after it\n";
+            << landed[kAfter] << " after it; " << journals << " switches put back\n";
   EXPECT_GT(landed[kMiddle], 0) << "no kill landed in the middle of the work";
+  EXPECT_TRUE(journals > 0 || !work.commits) << "no kill landed inside the commit of a switch";
 }
 
 TEST(CrashE2E, SaveKilledAtManyMomentsLeavesTheOldOrTheNewFile) {
   KillAtManyMoments("save", 60, SaveWork("C:\\faults\\Half-Life"));
 }
 
-TEST(CrashE2E, SwitchKilledAtManyMomentsLeavesEveryFileOldOrNew) {
+TEST(CrashE2E, SwitchKilledAtManyMomentsIsPutBackAtTheNextStart) {
   KillAtManyMoments("switch to NNBot", 40, SwitchWork(1 << 20));
 }
 

@@ -3,11 +3,14 @@
 of the watched folders was flushed (fsync or fdatasync) after its last write
 and before the rename:
 
-    flushed_before_rename.py --folder DIR [--folder DIR...] [--expect PATH...] LOG...
+    flushed_before_rename.py --folder DIR [--folder DIR...] [--expect PATH...]
+                             [--journal PATH] LOG...
 
 Under Wine the program writes and flushes and the wineserver renames, so the
 logs of both are merged by time. Each --expect path must be renamed to at
-least once. Exits 1 when a file was not flushed or an expected name not given.
+least once. With --journal, the switch's journal must be flushed before the first rename onto a
+live file (a name in a watched folder that is neither temporary nor a backup). Exits 1 when a file
+was not flushed, an expected name not given or the journal not flushed first.
 """
 import argparse
 import os
@@ -49,11 +52,14 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--folder", action="append", required=True)
     parser.add_argument("--expect", action="append", default=[])
+    parser.add_argument("--journal")
     parser.add_argument("logs", nargs="+")
     options = parser.parse_args()
     folders = tuple(os.path.realpath(folder) + os.sep for folder in options.folder)
 
     written, flushed, named, failures = {}, {}, set(), 0
+    journal = real(options.journal) if options.journal else None
+    journal_flushed, live_renamed = None, False
     for start, end, name, args in sorted(c for log in options.logs for c in calls(log)):
         handles = [real(h) for h in HANDLE.findall(args)]
         if name.startswith("rename"):
@@ -62,6 +68,12 @@ def main():
             old, new = (real(os.path.join(*bases[i:i + 1], strings[i])) for i in range(2))
             flush = flushed.pop(old, None)
             written.pop(old, None)
+            if journal and not live_renamed and new.startswith(folders) and not new.endswith(
+                    ".tmp") and "/launcher backups/" not in new:
+                live_renamed = True
+                ok = journal_flushed is not None and journal_flushed <= start
+                failures += not ok
+                print(f"{'journal flushed first' if ok else 'JOURNAL NOT FLUSHED'}: before {new}")
             if new.startswith(folders):
                 named.add(new)
                 ok = flush is not None and flush <= start
@@ -71,6 +83,11 @@ def main():
             written[handles[0]], flushed[handles[0]] = start, None
         elif handles and name in ("fsync", "fdatasync") and handles[0] in written:
             flushed[handles[0]] = end
+            if handles[0] == journal:
+                journal_flushed = end
+    if journal and not live_renamed:
+        print("NO LIVE FILE RENAMED: the journal was not checked")
+        failures += 1
     missing = [path for path in options.expect if real(path) not in named]
     for path in missing:
         print(f"NEVER NAMED: {path}")

@@ -4,7 +4,8 @@
 # (e2e_tests.exe's TracedRun.*) with the system calls of the Wine processes
 # traced, the program's, which flushes (fsync or fdatasync), and the
 # wineserver's, which renames, then checks each name given in the game's
-# folders with flushed_before_rename.py:
+# folders with flushed_before_rename.py, and that the switch's journal is on
+# the disk before the first live file is replaced:
 #   trace_flushes.sh E2E_TESTS.exe WINEPREFIX
 # The logs stay in flush-trace beside E2E_TESTS.exe.
 # The prefix's persistent wineserver makes way for a traced one, and is started
@@ -72,5 +73,6 @@ expected=("$game/mapcycle.txt" "$game/bot.cfg" "$game/liblist.gam" "$saved/mapcy
 for map in cs_assault cs_docks cs_estate cs_italy cs_office de_dust de_nuke; do
   expected+=("$game/maps/$map.wpt")
 done
-python3 "$here/flushed_before_rename.py" --folder "$game" --folder "$saved" \
+python3 "$here/flushed_before_rename.py" --folder "$game" \
+  --folder "$saved" --journal "$game/switch.launcher-journal.tmp" \
   "${expected[@]/#/--expect=}" "$logs/server" "$logs/program"

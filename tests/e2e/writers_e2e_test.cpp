@@ -1,0 +1,132 @@
+// Two launchers at once, and another program beside the editor: their switches and saves take
+// turns, the game is always exactly one profile, and no rotation is lost without the player told.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/profiles.h"
+#include "cycle_editor/frm_rotamund.h"
+#include "launcher_app.h"
+#include "support/demo_game.h"
+#include "support/file_tree.h"
+#include "temp_folder.h"
+
+namespace {
+
+using namespace testing_support;
+using tools::Driver;
+using namespace std::chrono_literals;
+
+const std::string kGame = std::string(tools::kDemoHalfLifeFolder) + "\\cstrike";
+
+std::string Live(const std::string& name) { return FileBytes(kGame + "\\" + name); }
+
+// The profile whose files are all live (its map cycle, library list and waypoint set, and its
+// bot configuration if it has one), or nothing for a mixed game.
+std::optional<app::ProfileId> LiveProfile() {
+  for (app::ProfileId id : {app::ProfileId::kNNBot, app::ProfileId::kRambot}) {
+    const app::Profile& profile = app::ProfileFor(id);
+    bool whole = Live("mapcycle.txt") == Live(profile.mapCycleSource) &&
+                 Live("liblist.gam") == Live(profile.libraryListSource) &&
+                 (!profile.botConfigSource || Live("bot.cfg") == Live(profile.botConfigSource));
+    std::vector<std::string> waypoints = tools::FolderNames(kGame + "\\maps");
+    std::erase_if(waypoints, [](const std::string& name) { return !name.ends_with(".wpt"); });
+    whole = whole && waypoints.size() == profile.waypoints.size();
+    for (const app::FileCopy& copy : profile.waypoints) {
+      whole = whole && Live(copy.destination) == Live(copy.source);
+    }
+    if (whole) return id;
+  }
+  return std::nullopt;
+}
+
+// Ten rounds of two launchers, one switching to NNBot and one to Rambot at the same moment, with
+// waypoints of 1 MB: each switch waits for the other, both go through, and the game is the one
+// that went last, whole, with nothing left beside it.
+TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
+  ResetDemoGame();
+  for (const app::ProfileId id : {app::ProfileId::kNNBot, app::ProfileId::kRambot}) {
+    for (const app::FileCopy& copy : app::ProfileFor(id).waypoints) {
+      std::string content;
+      while (content.size() < (1 << 20)) content += std::string(copy.source) + " ";
+      ASSERT_TRUE(tools::WriteTextFile(kGame + "\\" + copy.source, content));
+    }
+  }
+  HWND mains[2] = {};
+  Driver apps[2] = {StartLauncher(mains[0]), StartLauncher(mains[1])};
+  for (int round = 0; round < 10 && !::testing::Test::HasFailure(); ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    HWND boxes[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      tools::Press(tools::FindChild(mains[i], i == 0 ? "NNBot" : "Rambot"));
+      const auto box = apps[i].WaitForMessageBox();
+      ASSERT_TRUE(box);
+      boxes[i] = box->window;
+    }
+    // Both switches start at once: the second launcher is not told to wait for the first.
+    PostMessageA(boxes[round % 2], WM_COMMAND, IDOK, 0);
+    PostMessageA(boxes[1 - round % 2], WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 2; ++i) {
+      ASSERT_TRUE(tools::WaitUntil([&] { return !IsWindow(boxes[i]); }));
+      ASSERT_TRUE(Driver::WaitIdle(mains[i]));
+      const auto failure = apps[i].WaitForMessageBox(200ms);
+      EXPECT_FALSE(failure) << failure->text;
+      if (failure) apps[i].Dismiss(*failure);
+    }
+    EXPECT_TRUE(LiveProfile().has_value()) << "a mixed game";
+    for (const std::string& folder : {kGame, kGame + "\\maps"}) {
+      for (const std::string& name : tools::FolderNames(folder)) {
+        EXPECT_FALSE(name.ends_with(".tmp")) << name;
+      }
+    }
+  }
+}
+
+// The editor open in one launcher on Counter-Strike's rotation, then a switch in a second one, then
+// a change from a text editor: each save keeps the version it found in a backup and names it.
+TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
+  ResetDemoGame();
+  HWND editorMain = nullptr, switcherMain = nullptr;
+  Driver editing = StartLauncher(editorMain);
+  HWND editor = OpenEditor(editing, editorMain, "cstrike");
+  ASSERT_NE(editor, nullptr);
+  HWND save = GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave);
+  const std::string cycle = kGame + "\\mapcycle.txt";
+  const std::string rotation = Live("mapcycle.txt");
+
+  Driver switching = StartLauncher(switcherMain);
+  tools::Press(tools::FindChild(switcherMain, "NNBot"));
+  auto box = switching.WaitForMessageBox();
+  ASSERT_TRUE(box);
+  ASSERT_TRUE(switching.Dismiss(*box));
+  ASSERT_TRUE(Driver::WaitIdle(switcherMain));
+  ASSERT_EQ(LiveProfile(), app::ProfileId::kNNBot);
+
+  const std::string outside = "de_notepad\r\n";
+  for (const std::string& found : {Live("mapcycle.nnb.txt"), outside}) {
+    if (found == outside) {
+      ASSERT_TRUE(tools::WriteTextFile(cycle, outside));
+    }
+    tools::Press(save);
+    box = editing.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, "Saved");
+    EXPECT_TRUE(box->text.starts_with("Map Saved\n\nAnother program had changed \"" + cycle + "\""))
+        << box->text;
+    const size_t quote = box->text.rfind('"', box->text.size() - 3);
+    const std::string kept = box->text.substr(quote + 1, box->text.size() - 3 - quote);
+    EXPECT_TRUE(kept.starts_with(kGame + "\\launcher backups\\")) << kept;
+    EXPECT_EQ(FileBytes(kept), found);
+    EXPECT_EQ(FileBytes(cycle), rotation);
+    ASSERT_TRUE(editing.Dismiss(*box));
+  }
+  // Saved over its own file: as always.
+  tools::Press(save);
+  box = editing.WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Map Saved");
+  tools::RemoveTree(kGame + "\\launcher backups");
+}
+
+}  // namespace
