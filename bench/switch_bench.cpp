@@ -2,7 +2,11 @@
 // waypoints are 1 MB each, from Rambot's live waypoints of other contents and
 // a stray one (each of those backed up first). Every round starts from the
 // same live files; the backups are removed between rounds, untimed.
-// BENCH_SWITCHES sets the number of timed rounds (default 15).
+// Alternating with it, a floor does only what no such switch can skip: the
+// same fourteen backups and ten new live files, each written to a file of its
+// own, flushed and renamed into place, and the seven waypoints that go
+// deleted, with plain Win32 calls.
+// BENCH_SWITCHES sets the number of timed rounds of each (default 15).
 #include <windows.h>
 
 #include <algorithm>
@@ -48,6 +52,62 @@ bool PutBackLiveFiles(const std::string& game) {
   });
 }
 
+// Copies `source` to `destination` by way of a file beside it, flushed, then renamed over it.
+bool CopyFlushedRenamed(const std::string& source, const std::string& destination) {
+  std::string bytes;
+  if (!tools::ReadTextFile(source, bytes)) return false;
+  const std::string temporary = destination + ".floor.tmp";
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      FlushFileBuffers(file);
+  CloseHandle(file);
+  return ok && MoveFileExA(temporary.c_str(), destination.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+// The floor's round: the switch's file work and nothing else.
+bool Floor(const std::string& game, const app::Profile& nnb) {
+  const std::string backups = game + "\\launcher backups", kept = backups + "\\floor";
+  bool ok = CreateDirectoryA(backups.c_str(), nullptr) && CreateDirectoryA(kept.c_str(), nullptr) &&
+            CreateDirectoryA((kept + "\\maps").c_str(), nullptr);
+  std::vector<std::string> old = {"maps\\stray.wpt"};
+  for (const app::FileCopy& copy : app::ProfileFor(app::ProfileId::kRambot).waypoints) {
+    old.push_back(copy.destination);
+  }
+  for (const std::string& name : old) {
+    ok = ok && CopyFlushedRenamed(game + "\\" + name, kept + "\\" + name);
+  }
+  std::vector<std::pair<std::string, std::string>> installs = {
+      {nnb.mapCycleSource, "mapcycle.txt"},
+      {nnb.botConfigSource, "bot.cfg"},
+      {nnb.libraryListSource, "liblist.gam"}};
+  for (const app::FileCopy& copy : nnb.waypoints)
+    installs.emplace_back(copy.source, copy.destination);
+  for (const auto& [source, live] : installs) {
+    ok = ok && CopyFlushedRenamed(game + "\\" + source, game + "\\" + live);
+  }
+  for (const std::string& name : old) {
+    const bool installed = std::any_of(installs.begin(), installs.end(),
+                                       [&](const auto& install) { return install.second == name; });
+    ok = ok && (installed || DeleteFileA((game + "\\" + name).c_str()));
+  }
+  return ok;
+}
+
+struct Summary {
+  double median, low, high, best;
+};
+
+Summary Summarize(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  const size_t n = times.size();
+  return {times[n / 2], times[n / 4], times[3 * n / 4], times.front()};
+}
+
 }  // namespace
 
 int main() {
@@ -71,29 +131,37 @@ int main() {
   }
 
   SilentMessages messages;
-  std::vector<double> times;
-  for (int round = -2; round < rounds; ++round) {  // two rounds to warm up
-    if (!PutBackLiveFiles(game)) {
-      std::printf("could not put the live files back\n");
-      return 1;
+  std::vector<double> times, floors;
+  for (int round = -2; round < rounds; ++round) {  // two rounds of each to warm up
+    for (bool floor : {true, false}) {
+      if (!PutBackLiveFiles(game)) {
+        std::printf("could not put the live files back\n");
+        return 1;
+      }
+      const auto start = std::chrono::steady_clock::now();
+      const bool switched =
+          floor ? Floor(game, nnb) : app::ActivateProfile(nnb, game, messages, nullptr);
+      const auto stop = std::chrono::steady_clock::now();
+      if (!switched) {
+        std::printf("the %s failed: %s\n", floor ? "floor" : "switch", messages.last.c_str());
+        return 1;
+      }
+      if (round >= 0) {
+        (floor ? floors : times)
+            .push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+      }
     }
-    const auto start = std::chrono::steady_clock::now();
-    const bool switched = app::ActivateProfile(nnb, game, messages, nullptr);
-    const auto stop = std::chrono::steady_clock::now();
-    if (!switched) {
-      std::printf("the switch failed: %s\n", messages.last.c_str());
-      return 1;
-    }
-    if (round >= 0)
-      times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
   }
   SetCurrentDirectoryA(base);
   tools::RemoveTree(halfLife);
 
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  std::printf("switch to NNBot, 7 waypoints of 1 MB, %zu rounds\n", n);
-  std::printf("median %.1f ms, quartiles %.1f-%.1f ms, best %.1f ms\n", times[n / 2], times[n / 4],
-              times[3 * n / 4], times.front());
+  const Summary switching = Summarize(times), floor = Summarize(floors);
+  std::printf("switch to NNBot, 7 waypoints of 1 MB, 14 backups, %zu rounds\n", times.size());
+  std::printf("switch: median %.1f ms, quartiles %.1f-%.1f ms, best %.1f ms\n", switching.median,
+              switching.low, switching.high, switching.best);
+  std::printf("floor:  median %.1f ms, quartiles %.1f-%.1f ms, best %.1f ms\n", floor.median,
+              floor.low, floor.high, floor.best);
+  std::printf("switch / floor: %.2f x median, %.2f x best\n", switching.median / floor.median,
+              switching.best / floor.best);
   return 0;
 }
