@@ -130,7 +130,11 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   const SwitchFolder located = locate();
   const std::string& gameFolder = located.folder;
   const std::string note = located.failureNote.empty() ? "" : "\n\n" + located.failureNote;
+  // The folder's writer's turn, handed on before any message: another launcher need not wait
+  // while the player reads.
+  platform::WriterTurn turn;
   auto fail = [&](const std::string& text) {
+    turn.Release();
     messages.Show(owner, text + note, std::nullopt, MessageStyle::kCritical);
     return false;
   };
@@ -139,7 +143,6 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   if (!entered.ok()) return fail(entered.Message() + unchanged);
 
   // One writer at a time in the folder; what a switch cut short left is put back first.
-  platform::WriterTurn turn;
   platform::Status taken = TakeFolderTurn(gameFolder, turn, messages, owner);
   if (!taken.ok()) return fail(taken.Message() + NothingChanged(profile.name));
 

@@ -34,9 +34,9 @@ std::string FileBytes(const std::string& path) {
   return tools::ReadTextFile(path, bytes) ? bytes : "(unreadable)";
 }
 
-platform::UniqueHandle HoldOpen(const std::string& path, DWORD access) {
+platform::UniqueHandle HoldOpen(const std::string& path, DWORD access, DWORD share) {
   platform::UniqueHandle held = platform::AdoptHandle(
-      CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+      CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));
   EXPECT_TRUE(held) << "cannot hold " << path;
   return held;
 }

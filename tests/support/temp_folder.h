@@ -27,6 +27,7 @@ std::string FileBytes(const std::string& path);
 
 // Opens `path` without sharing, so nobody can replace, remove or open it, not even root; fails the
 // test if it cannot.
-platform::UniqueHandle HoldOpen(const std::string& path, DWORD access = GENERIC_READ);
+platform::UniqueHandle HoldOpen(const std::string& path, DWORD access = GENERIC_READ,
+                                DWORD share = 0);
 
 }  // namespace testing_support

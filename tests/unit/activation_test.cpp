@@ -170,22 +170,24 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
     const char* held;
     bool fromTheStart;
     const char* ending;
+    DWORD share = 0;
   };
   const char* const kUndone = "The NNBot profile was not switched.\n\nNo file was changed.";
   const char* const kRefused =
       "Close the program that has them open (the game, a text editor) and press the button "
       "again.\n\nNo file was changed.";
-  const Row rows[] = {{"maps\\nnb\\de_nuke.wpt", true, kUndone},  // a prepared copy: unreadable
-                      {"liblist.gam", true, kRefused},
-                      {"liblist.gam", false, kUndone},
-                      {"bot.cfg", false, kUndone},
-                      {"maps\\de_dust.wpt", false, kUndone},
-                      {"maps\\stray.wpt", false, kUndone}};  // to be removed
+  const Row rows[] = {
+      {"maps\\nnb\\de_nuke.wpt", true, kUndone},         // a prepared copy: unreadable
+      {"liblist.gam", true, kRefused, FILE_SHARE_READ},  // held as the game reads it
+      {"liblist.gam", false, kUndone},
+      {"bot.cfg", false, kUndone},
+      {"maps\\de_dust.wpt", false, kUndone},
+      {"maps\\stray.wpt", false, kUndone}};  // to be removed
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.held) + (row.fromTheStart ? " from the start" : " later"));
     const std::string held = game_ + "\\" + row.held;
     platform::UniqueHandle holder;
-    if (row.fromTheStart) holder = HoldOpen(held);
+    if (row.fromTheStart) holder = HoldOpen(held, GENERIC_READ, row.share);
     testing_support::FaultyFileSystem files;
     files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
       if (!holder && call.what == "move" && call.path == game_ + "\\mapcycle.txt") {
