@@ -79,6 +79,26 @@ void ExpectNoTemporaryFile(const Tree& now) {
   for (const auto& [name, bytes] : now) EXPECT_FALSE(name.ends_with(".tmp")) << name;
 }
 
+// A small game for a switch to touch every kind of file: a map cycle and a bot.cfg of the player's
+// own and a waypoint replaced (all backed up), a waypoint added, one of the player's own removed
+// (backed up), and a library list that an on-line copy holds (no backup).
+constexpr app::FileCopy kWaypoints[] = {{"maps\\tst\\a.wpt", "maps\\a.wpt"},
+                                        {"maps\\tst\\b.wpt", "maps\\b.wpt"}};
+constexpr app::Profile kProfile = {"Test",        "Test message",    "mapcycle.tst.txt",
+                                   "bot.cfg.tst", "liblist.gam.tst", kWaypoints};
+const std::vector<std::string> kUnique = {"mapcycle.txt", "bot.cfg", "maps\\a.wpt", "maps\\c.wpt"};
+
+Tree SmallGame() {
+  Tree game = {{"liblist.gam", "on-line list"}, {"liblist_old.gam", "on-line list"}};
+  for (const std::string& name : kUnique) game[name] = "my own " + name;
+  for (const char* prepared : {"mapcycle.tst.txt", "bot.cfg.tst", "liblist.gam.tst"}) {
+    game[prepared] = std::string("prepared ") + prepared;
+  }
+  for (const app::FileCopy& copy : kWaypoints)
+    game[copy.source] = std::string("from ") + copy.source;
+  return game;
+}
+
 class EveryCallTest : public testing_support::ProgramTest {
  protected:
   // Runs `work` with every call counted, then again once for each call made to fail, and once
@@ -131,33 +151,23 @@ class EveryCallTest : public testing_support::ProgramTest {
   testing_support::TempFolder halfLife_;
 };
 
-// From Rambot to NNBot with a map cycle, a bot.cfg and a waypoint of the player's own, which are
-// backed up; waypoints replaced, removed and added.
 TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
   const std::string game = halfLife_ / "cstrike";
-  ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path()));
-  ASSERT_TRUE(
-      app::ActivateProfile(app::ProfileFor(app::ProfileId::kRambot), game, messages_, nullptr));
-  const std::vector<std::string> unique = {"mapcycle.txt", "bot.cfg", "maps\\stray.wpt"};
-  for (const std::string& name : unique) {
-    ASSERT_TRUE(tools::WriteTextFile(game + "\\" + name, "my own " + name));
-  }
-  const Tree before = Files(game);
+  const Tree before = SmallGame();
+  Restore(game, {}, before);
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
-  auto work = [&] {
-    return app::ActivateProfile(app::ProfileFor(app::ProfileId::kNNBot), game, messages_, nullptr,
-                                {time});
-  };
+  auto work = [&] { return app::ActivateProfile(kProfile, game, messages_, nullptr, {time}); };
   ASSERT_TRUE(work());
   const Tree after = Live(Files(game));
-  ASSERT_NE(after, Live(before));
+  ASSERT_EQ(after.at("maps\\b.wpt"), before.at("maps\\tst\\b.wpt"));
+  ASSERT_FALSE(after.contains("maps\\c.wpt"));
   int putBack = 0;
   const int calls = EachCall(game, before, work, [&](std::optional<bool> done, const Tree& now) {
     const bool old = Live(now) == Live(before), fresh = Live(now) == after;
     EXPECT_TRUE(old || fresh) << "a mixed game";
     // A switch that reports its end is in place; one that reports a failure changed nothing.
     EXPECT_TRUE(!done || (*done ? fresh : old));
-    ExpectBackupsWhole(now, before, unique);
+    ExpectBackupsWhole(now, before, kUnique);
     ExpectNoTemporaryFile(now);
     const bool toldOfPutBack =
         !messages_.shown.empty() &&
@@ -172,30 +182,30 @@ TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
 // Putting back is itself cut short at each of its calls, then run again: it ends the same.
 TEST_F(EveryCallTest, PuttingBackCutShortEndsTheSameWhenRunAgain) {
   const std::string game = halfLife_ / "cstrike";
-  ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path()));
-  ASSERT_TRUE(
-      app::ActivateProfile(app::ProfileFor(app::ProfileId::kRambot), game, messages_, nullptr));
-  const Tree before = Files(game);
+  const Tree before = SmallGame();
+  Restore(game, {}, before);
   // The switch stopped after its third change to a live file.
   FaultyFileSystem switching;
   int moves = 0;
   switching.afterCall = [&](const FaultyFileSystem::Call& call) {
-    if (call.what == "move" && !call.path.ends_with(".tmp") && ++moves == 3) {
+    if (call.what == "move" && !call.path.ends_with(".tmp") &&
+        call.path.find("backups") == std::string::npos && ++moves == 3) {
       switching.crashAt = static_cast<int>(switching.calls.size()) + 1;
     }
   };
   {
     platform::FileSystemInUse use(switching);
-    app::ActivateProfile(app::ProfileFor(app::ProfileId::kNNBot), game, messages_, nullptr);
+    app::ActivateProfile(kProfile, game, messages_, nullptr);
   }
   const Tree cutShort = Files(game);
   ASSERT_TRUE(cutShort.contains(app::kJournalName));
+  ASSERT_NE(Live(cutShort), Live(before));
   auto work = [&] {
     app::PutBackAtStart(game, messages_, nullptr);
     return true;
   };
   EachCall(game, cutShort, work,
-           [&](std::optional<bool>, const Tree& now) { EXPECT_EQ(now, before); });
+           [&](std::optional<bool>, const Tree& now) { EXPECT_EQ(Live(now), Live(before)); });
 }
 
 // The editor's save of a map cycle that another program changed since the editor opened it: the
