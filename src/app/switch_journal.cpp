@@ -11,6 +11,22 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kOld = "old\t";
 constexpr std::string_view kNew = "new\t";
 
+// A name below the game folder: not absolute, no drive, no "." or ".." part, so that a journal
+// written by anyone else can make the launcher touch nothing outside the folder. (A part is
+// split at every '\\' byte, a code page's second byte too: a name refused that way is only kept
+// from being put back, never another file touched.)
+bool IsBelowTheFolder(std::string_view name) {
+  if (name.empty() || name.find_first_of(":/") != std::string_view::npos) return false;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = name.find('\\', start);
+    const std::string_view part = name.substr(start, end - start);
+    if (part.empty() || part == "." || part == "..") return false;
+    if (end == std::string_view::npos) return true;
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 std::string FormatJournal(const std::vector<JournalEntry>& entries) {
@@ -42,7 +58,7 @@ std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text) {
       return entries;
     } else if (line.starts_with(kOld) || line.starts_with(kNew)) {
       const std::string_view name = line.substr(kOld.size());
-      if (name.empty() || name.find_first_of("\t\r\n") != std::string_view::npos) {
+      if (!IsBelowTheFolder(name) || name.find_first_of("\t\r\n") != std::string_view::npos) {
         return std::nullopt;
       }
       entries.push_back({std::string(name), line.starts_with(kOld)});

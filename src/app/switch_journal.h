@@ -26,7 +26,8 @@ struct JournalEntry {
 std::string FormatJournal(const std::vector<JournalEntry>& entries);
 
 // The entries of a whole journal; nothing for a journal cut short or not of
-// this form (it was being written, so no live file had changed yet).
+// this form (it was being written, so no live file had changed yet), or one
+// that names a file outside the game folder.
 std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text);
 
 }  // namespace app

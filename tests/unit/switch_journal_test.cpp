@@ -34,6 +34,11 @@ TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing)
       replaced("new\t", "new\t\t"),                // a tab in a name
       replaced("new\tmaps\\cs_747.wpt", "new\t"),  // no name
   };
+  // A journal written by someone else may name nothing outside the game folder.
+  for (const char* outside : {"..\\hl.exe", "maps\\..\\..\\hl.exe", "C:\\hl.exe", "\\hl.exe",
+                              "maps/../x", "maps\\.\\x", "maps\\\\x"}) {
+    EXPECT_EQ(app::ParseJournal(app::FormatJournal({{outside, false}})), std::nullopt) << outside;
+  }
   for (const std::string& journal : misshapen) {
     EXPECT_EQ(app::ParseJournal(journal), std::nullopt) << journal;
   }
