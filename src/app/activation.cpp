@@ -100,7 +100,9 @@ std::string Aftermath(const SwitchTransaction::Outcome& outcome, const std::stri
   if (!fresh.empty())
     text += "\nThese files are the " + profile + " profile's:" + ListOf(fresh) + "\n";
   if (!removed.empty()) text += "\nThese files were removed:" + ListOf(removed) + "\n";
-  return text + "\nEvery other file is as it was.";
+  return text +
+         "\nEvery other file is as it was. The launcher puts these back the next time it starts, "
+         "switches or saves in this folder: close the program that holds them first.";
 }
 
 // Backs up, stages and commits the changes; returns what failed, or nothing.
