@@ -15,40 +15,25 @@ namespace {
 
 constexpr char kActivationTitle[] = "MsgBox Demonstration";
 
-std::vector<std::string> MissingSources(const std::vector<ActivationStep>& steps,
+std::vector<std::string> MissingSources(const std::vector<LiveChange>& changes,
                                         const std::string& gameFolder) {
   std::vector<std::string> missing;
-  for (const ActivationStep& step : steps) {
-    if (step.kind != ActivationStep::Kind::kInstall) continue;
-    std::string path = gameFolder + "\\" + step.source;
+  for (const LiveChange& change : changes) {
+    if (change.source.empty()) continue;
+    std::string path = gameFolder + "\\" + change.source;
     if (!platform::FileExists(path)) missing.push_back(path);
   }
   return missing;
 }
 
-// The steps as changes to single files, in their order; the waypoint files the
-// set does not install are listed now.
-platform::Status ListChanges(const std::vector<ActivationStep>& steps,
-                             const std::string& gameFolder, std::vector<LiveChange>& changes) {
-  for (const ActivationStep& step : steps) {
-    if (step.kind == ActivationStep::Kind::kInstall) {
-      changes.push_back({step.destination, step.source});
-      continue;
-    }
-    const platform::Listing listing =
-        platform::ListNames(gameFolder + "\\" + step.destination, platform::ListFilter::kAllFiles);
-    if (!listing.status.ok()) return listing.status;
-    const std::string folder = platform::FolderOf(step.destination);
-    for (const std::string& name : listing.names) {
-      auto same = [&](const std::string& kept) {
-        return lstrcmpiA(kept.c_str(), name.c_str()) == 0;
-      };
-      if (std::none_of(step.keep.begin(), step.keep.end(), same)) {
-        changes.push_back({folder + "\\" + name, ""});
-      }
-    }
-  }
-  return platform::Status::Ok();
+// The names in the waypoint folder, for a profile with a waypoint set.
+platform::Status ListWaypoints(const Profile& profile, const std::string& gameFolder,
+                               std::vector<std::string>& names) {
+  if (profile.waypoints.empty()) return platform::Status::Ok();
+  platform::Listing listing =
+      platform::ListNames(gameFolder + "\\" + kWaypointPattern, platform::ListFilter::kAllFiles);
+  names = std::move(listing.names);
+  return listing.status;
 }
 
 std::vector<std::string> ReadOnlyFiles(const std::vector<LiveChange>& changes,
@@ -149,15 +134,15 @@ bool ActivateProfile(const Profile& profile, const std::function<SwitchFolder()>
   if (!taken.ok()) return fail(taken.Message() + NothingChanged(profile.name));
 
   const std::string notSwitched = std::string("The ") + profile.name + " profile was not switched";
-  const std::vector<ActivationStep> steps = PlanActivation(profile);
-  const std::vector<std::string> missing = MissingSources(steps, gameFolder);
+  std::vector<std::string> waypoints;
+  platform::Status listed = ListWaypoints(profile, gameFolder, waypoints);
+  if (!listed.ok()) return fail(listed.Message() + NothingChanged(profile.name));
+  const std::vector<LiveChange> changes = PlanActivation(profile, waypoints);
+  const std::vector<std::string> missing = MissingSources(changes, gameFolder);
   if (!missing.empty()) {
     return fail(notSwitched + " because these prepared files are missing:\n" +
                 ListMissingWithNearMisses(missing) + unchanged);
   }
-  std::vector<LiveChange> changes;
-  platform::Status listed = ListChanges(steps, gameFolder, changes);
-  if (!listed.ok()) return fail(listed.Message() + NothingChanged(profile.name));
   // Windows refuses to replace or delete a read-only file; only the player
   // may clear an attribute the player set.
   const std::vector<std::string> readOnly = ReadOnlyFiles(changes, gameFolder);

@@ -5,16 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/profiles.h"
 #include "app/switch_journal.h"
 #include "platform/status.h"
 
 namespace app {
-
-// One change of a switch to one live file, both names relative to the game
-// folder: the live file gets a copy of `source`, or with no source it goes.
-struct LiveChange {
-  std::string live, source;
-};
 
 // First every change is staged, which touches no live file: the new bytes are
 // written and flushed beside the live name, and the old bytes get a second

@@ -1,5 +1,7 @@
 #include "app/profiles.h"
 
+#include "platform/ascii_case.h"
+
 #include <algorithm>
 #include <string_view>
 #include <utility>
@@ -62,24 +64,25 @@ constexpr std::array<Profile, 8> kProfiles = {{
 
 const Profile& ProfileFor(ProfileId id) { return kProfiles[static_cast<size_t>(id)]; }
 
-std::vector<ActivationStep> PlanActivation(const Profile& profile) {
-  using Kind = ActivationStep::Kind;
-  std::vector<ActivationStep> steps;
-  steps.push_back({Kind::kInstall, profile.mapCycleSource, "mapcycle.txt", {}});
+std::vector<LiveChange> PlanActivation(const Profile& profile,
+                                       const std::vector<std::string>& listedWaypoints) {
+  std::vector<LiveChange> changes = {{"mapcycle.txt", profile.mapCycleSource}};
   if (!profile.waypoints.empty()) {
-    ActivationStep removeOthers{Kind::kRemoveOtherWaypoints, "", kWaypointPattern, {}};
-    for (const FileCopy& copy : profile.waypoints) {
-      steps.push_back({Kind::kInstall, copy.source, copy.destination, {}});
-      const std::string_view destination = copy.destination;
-      removeOthers.keep.emplace_back(destination.substr(destination.find_last_of('\\') + 1));
+    const std::string_view pattern = kWaypointPattern;
+    const std::string folder(pattern.substr(0, pattern.find_last_of('\\') + 1));
+    for (const FileCopy& copy : profile.waypoints)
+      changes.push_back({copy.destination, copy.source});
+    for (const std::string& name : listedWaypoints) {
+      const bool installed = std::any_of(
+          profile.waypoints.begin(), profile.waypoints.end(), [&](const FileCopy& copy) {
+            return platform::SameIgnoringAsciiCase(folder + name, copy.destination);
+          });
+      if (!installed) changes.push_back({folder + name, ""});
     }
-    steps.push_back(std::move(removeOthers));
   }
-  if (profile.botConfigSource) {
-    steps.push_back({Kind::kInstall, profile.botConfigSource, "bot.cfg", {}});
-  }
-  steps.push_back({Kind::kInstall, profile.libraryListSource, "liblist.gam", {}});
-  return steps;
+  if (profile.botConfigSource) changes.push_back({"bot.cfg", profile.botConfigSource});
+  changes.push_back({"liblist.gam", profile.libraryListSource});
+  return changes;
 }
 
 std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
@@ -92,14 +95,13 @@ std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
       liveName.substr(platform::LastSeparator(liveName, leadByte) + 1);
   std::vector<std::string> copies;
   for (const Profile& profile : kProfiles) {
-    for (const ActivationStep& step : PlanActivation(profile)) {
-      if (step.kind != ActivationStep::Kind::kInstall) continue;
+    for (const LiveChange& change : PlanActivation(profile, {})) {
       std::string copy;
-      if (waypoint && step.destination.starts_with(waypointFolder)) {
-        copy = step.source.substr(0, step.source.find_last_of('\\') + 1);
+      if (waypoint && change.live.starts_with(waypointFolder)) {
+        copy = change.source.substr(0, change.source.find_last_of('\\') + 1);
         copy += fileName;
-      } else if (step.destination == liveName) {
-        copy = step.source;
+      } else if (change.live == liveName) {
+        copy = change.source;
       } else {
         continue;
       }

@@ -41,19 +41,22 @@ const Profile& ProfileFor(ProfileId id);
 
 inline constexpr char kWaypointPattern[] = "maps\\*.wpt";
 
-// One step of an activation, in the order the steps run.
-struct ActivationStep {
-  enum class Kind { kInstall, kRemoveOtherWaypoints } kind;
-  std::string source;       // for kInstall
-  std::string destination;  // for kInstall: the live name; for kRemoveOtherWaypoints: the pattern
-  std::vector<std::string> keep;  // for kRemoveOtherWaypoints: file names the set installed
+// One change of a switch to one live file, both names relative to the game
+// folder: the live file gets a copy of `source`, or with no source it goes.
+struct LiveChange {
+  std::string live, source;
+  bool operator==(const LiveChange&) const = default;
 };
 
-// Map cycle, then waypoints, then the bot configuration, then the library
-// list. Each file of a waypoint set replaces its live name in place, in the
-// set's order; only then are the waypoint files that are not in the set
-// removed, so a switch cut short never leaves a waypoint file missing.
-std::vector<ActivationStep> PlanActivation(const Profile& profile);
+// The changes of a switch to `profile`, in the order they are made: the map
+// cycle, then each file of the waypoint set in the set's order, each
+// replacing its live name in place; only then the files of `listedWaypoints`
+// (the names in the folder of kWaypointPattern) that the set does not install
+// are removed, so a switch cut short never leaves a waypoint file missing;
+// then the bot configuration, then the library list. A profile without a
+// waypoint set leaves the waypoint files alone.
+std::vector<LiveChange> PlanActivation(const Profile& profile,
+                                       const std::vector<std::string>& listedWaypoints);
 
 // Where a switch may find the bytes of the live file `liveName` again once it
 // has replaced or removed it: every prepared copy any profile installs under
