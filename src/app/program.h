@@ -53,8 +53,10 @@ class Program {
   // Loads the window if needed, then shows it unless it unloaded itself.
   void Show(FormId id);
   void Hide(FormId id);
-  // Destroys the window; the object lives on until ReleaseUnloaded, so a
-  // handler may unload its own window.
+  // Hides the window and takes it out of the loaded ones (the program ends
+  // when none is left). The form and its window are destroyed only by
+  // ReleaseUnloaded, after the handler that ran has returned: a handler may
+  // unload its own window.
   void Unload(FormId id);
   bool IsLoaded(FormId id) const;
 
@@ -68,7 +70,8 @@ class Program {
   void End();
   bool ended() const { return ended_; }
 
-  // Frees windows unloaded by the handler that just ran.
+  // Destroys the forms unloaded by the handler that just ran, with their
+  // windows.
   void ReleaseUnloaded();
 
   // A hidden window that owns the windows without a taskbar button.
