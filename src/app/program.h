@@ -41,7 +41,9 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The Half-Life install folder, as the registry holds it.
+  // The Half-Life folder of the mod chooser and the editor: the registry's
+  // install folder as it holds it ("No Name" when it holds none), or the folder
+  // the game was found in (see game_finder::HalfLifeFolderFor).
   std::string HLPath;
   // The modification folder chosen in the mod chooser.
   std::string ModDir;

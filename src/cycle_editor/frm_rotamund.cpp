@@ -15,6 +15,7 @@ FrmRotamund::FrmRotamund(app::Program& program)
 
 std::string FrmRotamund::Open(std::vector<std::string> maps, std::vector<std::string> rotation,
                               const std::string& cyclePath) {
+  cyclePath_ = cyclePath;
   // Its lines are whole but its line ends are not CR LF bytes: written back, each would end
   // in a CR LF of 8-bit text and the file would be UTF-16 no longer.
   utf16_ = !rotation.empty() &&

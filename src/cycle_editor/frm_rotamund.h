@@ -49,10 +49,13 @@ class FrmRotamund : public platform::Form {
   platform::ListBox lstMap() const { return platform::ListBox(control(kLstMap)); }
 
   // Fills both lists and their counts: the maps outside the rotation and the lines of the
-  // rotation file at `cyclePath`. Returns the notice naming the lines that the list shows other
-  // than they are (the file keeps them as they are), or nothing when it shows every line as is.
+  // rotation file at `cyclePath`, which the editor keeps for its save. Returns the notice naming
+  // the lines that the list shows other than they are (the file keeps them as they are), or nothing
+  // when it shows every line as is.
   std::string Open(std::vector<std::string> maps, std::vector<std::string> rotation,
                    const std::string& cyclePath);
+  // The rotation file opened: HLPath\ModDir\mapcycle.txt as they were then.
+  const std::string& cyclePath() const { return cyclePath_; }
   // The entries' bytes, as the editor saves them.
   const cycle::EditorModel& model() const { return model_; }
 
@@ -92,6 +95,7 @@ class FrmRotamund : public platform::Form {
       "it: save it as ANSI text in a text editor to edit it here.";
 
   app::Program& program_;
+  std::string cyclePath_;
   bool utf16_ = false;  // the rotation file starts with a UTF-16 byte-order mark
   ListBoxView mapsView_{*this, kLstBSP};
   ListBoxView rotationView_{*this, kLstMap};

@@ -11,6 +11,7 @@ namespace cycle_editor {
 
 ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
   ModCycle opened;
+  opened.cyclePath = CycleFilePath(hlPath, modDir);
   const std::string pattern = MapFilesPattern(hlPath, modDir);
   platform::Listing files = platform::ListNames(pattern, platform::ListFilter::kOrdinaryFiles);
   if (!files.status.ok()) {
@@ -22,7 +23,7 @@ ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
     return opened;
   }
   std::string bytes;
-  platform::Status read = platform::ReadWholeFile(CycleFilePath(hlPath, modDir), bytes);
+  platform::Status read = platform::ReadWholeFile(opened.cyclePath, bytes);
   if (!read.ok()) {
     opened.problem = read.Message();
     return opened;

@@ -26,8 +26,7 @@ void FrmMods::cmdEdit_Click() {
   if (!program_.IsLoaded(app::FormId::kRotamund)) return;
   cycle_editor::FrmRotamund& editor = program_.frmRotamund();
   const std::string notice =
-      editor.Open(std::move(opened.maps), std::move(opened.rotation),
-                  cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir));
+      editor.Open(std::move(opened.maps), std::move(opened.rotation), opened.cyclePath);
   program_.Show(app::FormId::kRotamund);
   program_.Hide(kId);
   if (!notice.empty()) {
