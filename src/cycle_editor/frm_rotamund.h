@@ -71,7 +71,7 @@ class FrmRotamund : public platform::Form {
  private:
   // A list box as the model drives it, found when used: the window creates its controls after
   // the form is constructed.
-  class ListBoxView : public cycle::ListView {
+  class ListBoxView : public cycle::ShownList {
    public:
     ListBoxView(const platform::Form& form, int id) : form_(form), id_(id) {}
     std::vector<bool> Selection() const override { return list().Selection(); }

@@ -5,6 +5,7 @@
 #include "cycle_editor/rotation_edits.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
 
 namespace cycle_editor {
@@ -19,7 +20,7 @@ ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
     return opened;
   }
   if (files.names.empty()) {
-    opened.problem = "No files present in: " + pattern;
+    opened.problem = platform::NothingListedText(pattern);
     return opened;
   }
   std::string bytes;

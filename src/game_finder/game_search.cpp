@@ -8,6 +8,7 @@
 #include "game_finder/settings_text.h"
 #include "game_finder/steam_library_folders.h"
 #include "platform/files.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
 
 namespace game_finder {
@@ -166,16 +167,12 @@ std::string NotFoundFailureText(const GameSearch& search) {
                      "order:\n";
   // The program's own folders are named only when they hold something of the game: started
   // from a download folder, the program names no more than before.
-  size_t listed = 0, more = 0;
+  std::vector<std::string> places;
   for (const LookedPlace& looked : search.looked) {
     if (looked.place.kind == PlaceKind::kBesideProgram && !looked.halfLifeOnly) continue;
-    if (listed++ < kPlacesNamed) {
-      text += "\n" + looked.place.folder + PlaceNote(looked);
-    } else {
-      ++more;
-    }
+    places.push_back(looked.place.folder + PlaceNote(looked));
   }
-  if (more > 0) text += "\nand " + std::to_string(more) + " more";
+  text += platform::FirstLinesAndCount(places, kPlacesNamed);
   std::string notes;
   if (search.records.installPath.empty()) {
     notes += "\nThe registry names no Half-Life install folder.";

@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "game_finder/game_folder.h"
 #include "mod_chooser/mod_discovery.h"
+#include "platform/message_text.h"
 
 namespace mod_chooser {
 namespace {
@@ -58,8 +59,9 @@ void FrmMods::Form_Load() {
                       "\n\nOnly the modifications found before this problem are listed.",
                   std::nullopt, MessageStyle::kCritical);
   } else if (found.listed == 0) {
-    messages.Show(LoadMessageOwner(program_, *this), kNothingListedText + ModListingPattern(hlPath),
-                  kNothingListedTitle, MessageStyle::kCritical);
+    messages.Show(LoadMessageOwner(program_, *this),
+                  platform::NothingListedText(ModListingPattern(hlPath)),
+                  platform::kCannotContinueTitle, MessageStyle::kCritical);
   }
 }
 

@@ -2,6 +2,7 @@
 #include "cycle_editor/frm_rotamund.h"
 #include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
+#include "platform/message_text.h"
 #include "platform/status.h"
 
 namespace mod_chooser {
@@ -16,7 +17,7 @@ void FrmMods::cmdEdit_Click() {
     // No hidden editor may stay behind: it would keep the program running
     // after the chooser is closed.
     program_.Unload(app::FormId::kRotamund);
-    program_.services().messages.Show(window(), opened.problem, "Cannot Continue",
+    program_.services().messages.Show(window(), opened.problem, platform::kCannotContinueTitle,
                                       platform::MessageStyle::kCritical);
     return;
   }
