@@ -61,6 +61,7 @@ TEST_P(HostileCycle, OpensAndSavesBackWhatItRead) {
     EXPECT_NE(messages_.shown[0].text.find(c.notice), std::string::npos) << messages_.shown[0].text;
   }
   ASSERT_TRUE(editor().IsVisible() && !chooser().IsVisible());
+  EXPECT_EQ(editor().cyclePath(), path) << "kept for the save";
   EXPECT_EQ(editor().Text(R::kLabel2),
             "Map Cycle File (" + std::to_string(editor().lstMap().Count()) + " maps)");
   if (!c.left.empty()) {
