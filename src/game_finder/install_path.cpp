@@ -4,9 +4,9 @@
 
 namespace game_finder {
 
-// The result starts as a number: the reader turns it into text only when it
-// reads text, so a value that holds no data (or "No Name") cannot pass for
-// one that is missing.
+// The result starts as a number and the reader turns it into text only when it
+// reads text, so stored text, even empty or "No Name", is told from none (a
+// value without any data counts as none, as it leaves a default in place).
 std::optional<std::string> RegistryText(const std::string& root, const std::string& key,
                                         const std::string& name) {
   const settings::Setting nothingRead = std::int32_t{0};
@@ -25,9 +25,6 @@ std::string InstallPathOrNoName(const std::optional<std::string>& installPath) {
   return installPath.value_or(kNoInstallPath);
 }
 
-void ReadInstallPath(std::string& hlPath) {
-  hlPath.clear();
-  hlPath = InstallPathOrNoName(RegistryInstallPath());
-}
+void ReadInstallPath(std::string& hlPath) { hlPath = InstallPathOrNoName(RegistryInstallPath()); }
 
 }  // namespace game_finder

@@ -26,8 +26,7 @@ std::optional<std::string> RegistryInstallPath();
 // or "No Name" when there is none.
 std::string InstallPathOrNoName(const std::optional<std::string>& installPath);
 
-// Empties `hlPath`, then reads the install folder into it (see
-// InstallPathOrNoName).
+// Reads the install folder into `hlPath` (see InstallPathOrNoName).
 void ReadInstallPath(std::string& hlPath);
 
 }  // namespace game_finder
