@@ -78,6 +78,7 @@ class BuiltMachine {
  public:
   explicit BuiltMachine(const std::string& description) {
     const Machine machine = MachineOf(description);
+    programFolder_ = Path(machine.programFolder);
     Forget();
     GetCurrentDirectoryA(MAX_PATH, previousFolder_);
     // A relative named folder must count from launcher.ini's folder, not from this one.
@@ -131,6 +132,7 @@ class BuiltMachine {
     return path;
   }
   std::string settingsFile() const { return root_ / "launcher.ini"; }
+  const std::string& programFolder() const { return programFolder_; }
 
  private:
   static void Forget() {
@@ -140,6 +142,7 @@ class BuiltMachine {
   }
 
   TempFolder root_;
+  std::string programFolder_;
   char previousFolder_[MAX_PATH] = {};
 };
 
@@ -233,7 +236,7 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
     SCOPED_TRACE(what);
     const BuiltMachine built(machine);
     const game_finder::GameSearch search =
-        game_finder::FindGame(built.settingsFile(), built.Path(MachineOf(machine).programFolder));
+        game_finder::FindGame(built.settingsFile(), built.programFolder());
     EXPECT_EQ(search.found, built.Path(outcome.found));
     EXPECT_EQ(game_finder::HalfLifeFolderFor(game_finder::Job::kSwitchOrLaunch, search),
               outcome.found.empty() ? kSierra : built.Path(outcome.found));
