@@ -13,7 +13,7 @@
 
 #include "cycle_editor/editor_model.h"
 #include "cycle_editor/shuffle.h"
-#include "list_view_double.h"
+#include "shown_list_double.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ struct Model {
 };
 
 // The model's bytes are the reference's, and its double shows them with the same flags.
-bool Agree(const std::vector<std::string>& bytes, const testing_support::ListViewDouble& view,
+bool Agree(const std::vector<std::string>& bytes, const testing_support::ShownListDouble& view,
            const ListState& reference) {
   return bytes == reference.texts && view.selected == reference.selected && view.Agrees(bytes);
 }
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Model model;
   model.maps = Filled(in, in.Byte() % 40);
   model.rotation = Filled(in, in.Byte() % 40);
-  testing_support::ListViewDouble mapsView, rotationView;
+  testing_support::ShownListDouble mapsView, rotationView;
   cycle::EditorModel editor(mapsView, rotationView, CompareNoCase);
   editor.Fill(model.maps.texts, model.rotation.texts);  // the maps in any order: sorted, stably
   std::stable_sort(

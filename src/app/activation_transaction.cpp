@@ -31,7 +31,7 @@ platform::Status RollBack(const std::string& gameFolder, std::span<const Journal
     if (unsure && entry->hadOld && platform::SameContent(aside, live)) continue;
     platform::Status undone =
         entry->hadOld ? platform::RenameFile(aside, live) : platform::RemoveFile(live);
-    if (undone.ok() || undone.code() == ERROR_FILE_NOT_FOUND) continue;
+    if (undone.ok() || undone.notFound()) continue;
     if (first.ok()) first = undone;
     if (failed) failed->push_back(live);
   }
@@ -130,13 +130,14 @@ CutShortSwitch PutBackCutShortSwitch(const std::string& gameFolder) {
   const std::string journal = Below(gameFolder, kJournalName);
   std::string text;
   const platform::Status read = platform::ReadWholeFile(journal, text);
-  if (!read.ok() && read.code() != ERROR_FILE_NOT_FOUND) {
+  if (!read.ok() && !read.notFound()) {
     cutShort.found = true;
     cutShort.failure = read;
     return cutShort;
   }
   if (read.ok()) {
-    // A journal cut short while it was written: no live file had changed yet.
+    // A whole journal is played back; one cut short while it was written (no live file had
+    // changed yet) simply goes.
     if (const auto entries = ParseJournal(text)) {
       cutShort.found = true;
       for (const JournalEntry& entry : *entries) {

@@ -4,10 +4,8 @@
 #include "app/folder_turn.h"
 #include "app/game_launch.h"
 #include "app/launcher_layout.h"
-#include "game_finder/game_search.h"
+#include "game_finder/game_folder.h"
 #include "game_finder/install_path.h"
-#include "platform/path.h"
-#include "platform/text.h"
 
 namespace app {
 
@@ -47,26 +45,23 @@ void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
 // program ends.
 void Launcher::OnCloseBox() { program_.Unload(kId); }
 
-namespace {
-
-// A switch works in the Counter-Strike folder of the Half-Life found on this
-// machine, or of C:\SIERRA\Half-Life when none is found.
-std::string CounterStrikeFolder(const game_finder::GameSearch& search) {
-  using namespace game_finder;
-  const std::string halfLife = search.found.empty() ? kSierraHalfLife : search.found;
-  return platform::PathBelow(halfLife, kCounterStrikeFolder, platform::AnsiLeadByte);
+game_finder::GameSearch Launcher::SearchForGame() {
+  game_finder::GameSearch search = game_finder::FindGame();
+  const std::string problem = game_finder::NamedFolderFailureText(search);
+  if (!problem.empty()) {
+    program_.services().messages.Show(window(), problem, std::nullopt,
+                                      platform::MessageStyle::kInformation);
+  }
+  return search;
 }
 
-}  // namespace
-
 void Launcher::Activate(ProfileId profile) {
-  using namespace game_finder;
-  platform::MessageBoxes& messages = program_.services().messages;
   auto locate = [&] {
-    const GameSearch search = LocateGame(messages, window());
-    return SwitchFolder{CounterStrikeFolder(search), NotFoundFailureText(search)};
+    const game_finder::GameSearch search = SearchForGame();
+    return SwitchFolder{game_finder::SwitchCounterStrikeFolder(search),
+                        game_finder::NotFoundFailureText(search)};
   };
-  ActivateProfile(ProfileFor(profile), locate, messages, window());
+  ActivateProfile(ProfileFor(profile), locate, program_.services().messages, window());
 }
 
 void Launcher::and_Click() { Activate(ProfileId::kAndroid); }
@@ -81,19 +76,16 @@ void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
 
 void Launcher::PutBackCutShortSwitch() {
-  const game_finder::GameSearch search =
-      game_finder::FindGame(game_finder::SettingsFileBesideProgram(), game_finder::ProgramFolder());
-  PutBackAtStart(CounterStrikeFolder(search), program_.services().messages, window());
+  PutBackAtStart(game_finder::SwitchCounterStrikeFolder(), program_.services().messages, window());
 }
 
-// The game starts from the Half-Life folder found on this machine, or from
-// C:\SIERRA\Half-Life when none is found. On a failure the program stays open
-// so that the user can put things right and try again.
+// On a failure the program stays open so that the user can put things right
+// and try again.
 void Launcher::cstrike_Click() {
-  platform::MessageBoxes& messages = program_.services().messages;
-  const game_finder::GameSearch search = game_finder::LocateGame(messages, window());
-  const std::string folder = search.found.empty() ? game_finder::kSierraHalfLife : search.found;
-  if (LaunchGame(folder, messages, window(), game_finder::NotFoundFailureText(search))) {
+  using namespace game_finder;
+  const GameSearch search = SearchForGame();
+  if (LaunchGame(HalfLifeFolderFor(Job::kSwitchOrLaunch, search), program_.services().messages,
+                 window(), NotFoundFailureText(search))) {
     program_.End();
   }
 }

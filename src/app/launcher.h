@@ -3,6 +3,7 @@
 
 #include "app/profiles.h"
 #include "app/program.h"
+#include "game_finder/game_search.h"
 #include "platform/form.h"
 
 namespace app {
@@ -52,6 +53,9 @@ class Launcher : public platform::Form {
   void OnCloseBox() override;
 
  private:
+  // Looks for the game afresh for a switch or the launch; a folder the player
+  // named that is not used is reported first.
+  game_finder::GameSearch SearchForGame();
   void Activate(ProfileId profile);
 
   Program& program_;

@@ -41,7 +41,9 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The Half-Life install folder, as the registry holds it.
+  // The Half-Life folder of the mod chooser and the editor: the registry's
+  // install folder as it holds it ("No Name" when it holds none), or the folder
+  // the game was found in (see game_finder::HalfLifeFolderFor).
   std::string HLPath;
   // The modification folder chosen in the mod chooser.
   std::string ModDir;
@@ -53,8 +55,10 @@ class Program {
   // Loads the window if needed, then shows it unless it unloaded itself.
   void Show(FormId id);
   void Hide(FormId id);
-  // Destroys the window; the object lives on until ReleaseUnloaded, so a
-  // handler may unload its own window.
+  // Hides the window and takes it out of the loaded ones (the program ends
+  // when none is left). The form and its window are destroyed only by
+  // ReleaseUnloaded, after the handler that ran has returned: a handler may
+  // unload its own window.
   void Unload(FormId id);
   bool IsLoaded(FormId id) const;
 
@@ -68,7 +72,8 @@ class Program {
   void End();
   bool ended() const { return ended_; }
 
-  // Frees windows unloaded by the handler that just ran.
+  // Destroys the forms unloaded by the handler that just ran, with their
+  // windows.
   void ReleaseUnloaded();
 
   // A hidden window that owns the windows without a taskbar button.

@@ -36,7 +36,7 @@ void SortRuns(std::vector<std::string>& texts,
 
 }  // namespace
 
-EditorModel::EditorModel(ListView& maps, ListView& rotation, TextOrder order)
+EditorModel::EditorModel(ShownList& maps, ShownList& rotation, TextOrder order)
     : mapsView_(maps), rotationView_(rotation), order_(std::move(order)) {}
 
 std::vector<std::size_t> EditorModel::Fill(std::vector<std::string> maps,
@@ -49,7 +49,7 @@ std::vector<std::size_t> EditorModel::Fill(std::vector<std::string> maps,
 }
 
 // The texts are moved into the state and back, never copied.
-ListState EditorModel::Read(std::vector<std::string>& texts, const ListView& view) {
+ListState EditorModel::Read(std::vector<std::string>& texts, const ShownList& view) {
   ListState state{std::move(texts), view.Selection()};
   state.selected.resize(state.texts.size(), false);
   return state;

@@ -13,10 +13,11 @@
 
 namespace cycle {
 
-// What the model needs of a list control.
-class ListView {
+// What the model needs of a list box that shows one of its lists (a
+// stand-in in tests).
+class ShownList {
  public:
-  virtual ~ListView() = default;
+  virtual ~ShownList() = default;
   // One flag per entry: which entries the user has selected.
   virtual std::vector<bool> Selection() const = 0;
   // Replaces every entry with `entries`, in this order (a sorted control does not re-sort
@@ -32,7 +33,7 @@ class ListView {
 class EditorModel {
  public:
   // `order` ranks the all-maps list, ignoring letter case.
-  EditorModel(ListView& maps, ListView& rotation, TextOrder order);
+  EditorModel(ShownList& maps, ShownList& rotation, TextOrder order);
 
   // Fills both lists: `maps` in sorted order (equal ones keep their order), `rotation` as
   // given, nothing selected. Returns the rotation's positions shown other than they are.
@@ -53,13 +54,13 @@ class EditorModel {
   const std::vector<std::string>& rotation() const { return rotation_; }
 
  private:
-  ListState Read(std::vector<std::string>& texts, const ListView& view);
+  ListState Read(std::vector<std::string>& texts, const ShownList& view);
   // Takes both lists' texts back and shows them with their flags.
   void Store(ListState& maps, ListState& rotation);
   bool Step(bool up);
 
-  ListView& mapsView_;
-  ListView& rotationView_;
+  ShownList& mapsView_;
+  ShownList& rotationView_;
   TextOrder order_;
   std::vector<std::string> maps_;
   std::vector<std::string> rotation_;

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/about.h"
+#include "platform/byte_order_marks.h"
+#include "platform/message_text.h"
 #include "platform/status.h"
 #include "platform/text.h"
 
@@ -15,25 +17,22 @@ FrmRotamund::FrmRotamund(app::Program& program)
 
 std::string FrmRotamund::Open(std::vector<std::string> maps, std::vector<std::string> rotation,
                               const std::string& cyclePath, std::optional<std::string> fileBytes) {
+  cyclePath_ = cyclePath;
   fileBytes_ = std::move(fileBytes);
   // Its lines are whole but its line ends are not CR LF bytes: written back, each would end
   // in a CR LF of 8-bit text and the file would be UTF-16 no longer.
-  utf16_ = !rotation.empty() &&
-           (rotation[0].starts_with("\xFF\xFE") || rotation[0].starts_with("\xFE\xFF"));
+  utf16_ = !rotation.empty() && platform::StartsWithUtf16Mark(rotation[0]);
   const std::vector<std::size_t> shownOtherwise = model_.Fill(std::move(maps), std::move(rotation));
   ShowCounts();
   if (shownOtherwise.empty()) return {};
-  constexpr std::size_t kNamed = 10;
-  std::string notice = "Some lines of " + platform::Quoted(cyclePath) +
-                       " are shown in the list other than they are: cut short, or with "
-                       "characters that this system's code page cannot show.\n";
-  for (std::size_t i = 0; i < shownOtherwise.size() && i < kNamed; ++i) {
-    notice += "\nline " + std::to_string(shownOtherwise[i] + 1);
-  }
-  if (shownOtherwise.size() > kNamed) {
-    notice += "\nand " + std::to_string(shownOtherwise.size() - kNamed) + " more";
-  }
-  return notice + "\n\nThe editor keeps these lines as they are" +
+  constexpr std::size_t kLinesNamed = 10;
+  std::vector<std::string> lines;
+  for (std::size_t line : shownOtherwise) lines.push_back("line " + std::to_string(line + 1));
+  return "Some lines of " + platform::Quoted(cyclePath) +
+         " are shown in the list other than they are: cut short, or with characters that this "
+         "system's code page cannot show.\n" +
+         platform::FirstLinesAndCount(lines, kLinesNamed) +
+         "\n\nThe editor keeps these lines as they are" +
          (utf16_ ? ". " + std::string(kUtf16Refusal) : ", and saving writes them back unchanged.");
 }
 

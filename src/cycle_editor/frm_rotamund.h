@@ -51,11 +51,14 @@ class FrmRotamund : public platform::Form {
   platform::ListBox lstMap() const { return platform::ListBox(control(kLstMap)); }
 
   // Fills both lists and their counts: the maps outside the rotation and the lines of the
-  // rotation file at `cyclePath`, whose bytes were `fileBytes` (nothing: there was no file).
-  // Returns the notice naming the lines that the list shows other than they are (the file keeps
-  // them as they are), or nothing when it shows every line as is.
+  // rotation file at `cyclePath`, which the editor keeps for its save, whose bytes were
+  // `fileBytes` (nothing: there was no file). Returns the notice naming the lines that the list
+  // shows other than they are (the file keeps them as they are), or nothing when it shows every
+  // line as is.
   std::string Open(std::vector<std::string> maps, std::vector<std::string> rotation,
                    const std::string& cyclePath, std::optional<std::string> fileBytes);
+  // The rotation file opened: HLPath\ModDir\mapcycle.txt as they were then.
+  const std::string& cyclePath() const { return cyclePath_; }
   // The entries' bytes, as the editor saves them.
   const cycle::EditorModel& model() const { return model_; }
 
@@ -71,7 +74,7 @@ class FrmRotamund : public platform::Form {
  private:
   // A list box as the model drives it, found when used: the window creates its controls after
   // the form is constructed.
-  class ListBoxView : public cycle::ListView {
+  class ListBoxView : public cycle::ShownList {
    public:
     ListBoxView(const platform::Form& form, int id) : form_(form), id_(id) {}
     std::vector<bool> Selection() const override { return list().Selection(); }
@@ -99,6 +102,7 @@ class FrmRotamund : public platform::Form {
   platform::Status KeepChangedFile(const std::string& path, std::string& kept) const;
 
   app::Program& program_;
+  std::string cyclePath_;
   bool utf16_ = false;                    // the rotation file starts with a UTF-16 byte-order mark
   std::optional<std::string> fileBytes_;  // the rotation file as opened or last saved
   ListBoxView mapsView_{*this, kLstBSP};

@@ -46,7 +46,7 @@ void FrmRotamund::cmdRandom_Click() {
 // kept in a backup first and named.
 void FrmRotamund::cmdSave_Click() {
   if (model_.rotation().empty()) return;
-  const std::string path = CycleFilePath(program_.HLPath, program_.ModDir);
+  const std::string& path = cyclePath_;
   platform::MessageBoxes& messages = program_.services().messages;
   const std::string bytes = cycle::FormatCycle(model_.rotation());
   std::string kept;
@@ -80,7 +80,7 @@ void FrmRotamund::cmdSave_Click() {
 platform::Status FrmRotamund::KeepChangedFile(const std::string& path, std::string& kept) const {
   std::string onDisk;
   const platform::Status read = platform::ReadWholeFile(path, onDisk);
-  if (!read.ok() && read.code() == ERROR_FILE_NOT_FOUND) return platform::Status::Ok();
+  if (read.notFound()) return platform::Status::Ok();
   if (!read.ok()) return read;
   if (fileBytes_ == onDisk) return read;
   SYSTEMTIME now{};

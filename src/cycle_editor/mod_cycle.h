@@ -20,6 +20,8 @@ std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames);
 struct ModCycle {
   // Why the editor cannot open; empty when it can. Shown to the user as it is.
   std::string problem;
+  // The rotation file: the one read, and the one a save replaces.
+  std::string cyclePath;
   // The maps that are not in the rotation, in listing order.
   std::vector<std::string> maps;
   // The lines of the rotation file, unchanged and in file order.

@@ -5,12 +5,14 @@
 #include "cycle_editor/rotation_edits.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
 
 namespace cycle_editor {
 
 ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
   ModCycle opened;
+  opened.cyclePath = CycleFilePath(hlPath, modDir);
   const std::string pattern = MapFilesPattern(hlPath, modDir);
   platform::Listing files = platform::ListNames(pattern, platform::ListFilter::kOrdinaryFiles);
   if (!files.status.ok()) {
@@ -18,10 +20,10 @@ ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
     return opened;
   }
   if (files.names.empty()) {
-    opened.problem = "No files present in: " + pattern;
+    opened.problem = platform::NothingListedText(pattern);
     return opened;
   }
-  platform::Status read = platform::ReadWholeFile(CycleFilePath(hlPath, modDir), opened.bytes);
+  platform::Status read = platform::ReadWholeFile(opened.cyclePath, opened.bytes);
   if (!read.ok()) {
     opened.problem = read.Message();
     return opened;

@@ -1,13 +1,15 @@
 #include "game_finder/game_search.h"
 
+#include <windows.h>
+
 #include <optional>
 
 #include "game_finder/install_path.h"
 #include "game_finder/settings_text.h"
 #include "game_finder/steam_library_folders.h"
 #include "platform/files.h"
+#include "platform/message_text.h"
 #include "platform/text.h"
-#include "settings/module1.h"
 
 namespace game_finder {
 namespace {
@@ -18,22 +20,20 @@ using platform::AnsiLeadByte;
 // libraries gets a count of the rest.
 constexpr size_t kPlacesNamed = 12;
 
-std::string ReadText(const std::string& root, const std::string& key, const std::string& name) {
-  std::string value;
-  (void)settings::ReadSetting(root, key, name, "S", std::string(), value);
-  return value;
-}
-
 std::string Below(std::string_view folder, std::string_view name) {
   return platform::PathBelow(folder, name, AnsiLeadByte);
 }
 
-// Text from a UTF-8 file as a path in the ANSI code page, when the code page
-// holds it exactly; otherwise it goes to `unnameable` as it can be shown.
-std::optional<std::string> PathFromUtf8(const std::string& utf8, PlaceKind kind,
-                                        std::vector<GamePlace>& unnameable) {
+// A folder a UTF-8 file names, as a path in the ANSI code page when the code
+// page holds it exactly. Otherwise nothing, and the place it stands for (the
+// folder, with `tail` below it) goes to `unnameable` as it can be shown.
+std::optional<std::string> PathFromUtf8(const std::string& utf8, std::string_view tail,
+                                        PlaceKind kind, std::vector<GamePlace>& unnameable) {
   std::optional<std::string> ansi = platform::ExactAnsiFromUtf8(utf8);
-  if (!ansi) unnameable.push_back({platform::ShownAnsiFromUtf8(utf8), kind});
+  if (!ansi) {
+    const std::string place = tail.empty() ? utf8 : utf8 + '\\' + std::string(tail);
+    unnameable.push_back({platform::ShownAnsiFromUtf8(place), kind});
+  }
   return ansi;
 }
 
@@ -46,7 +46,7 @@ std::string NamedFolder(const std::string& settingsFile, std::vector<GamePlace>&
   if (!platform::ReadWholeFile(settingsFile, bytes, kSettingsFileLimit).ok()) return {};
   const SettingsText text = DecodedSettingsText(bytes);
   std::optional<std::string> folder = SettingValue(text.text, kSettingsSection, kSettingsKey);
-  if (folder && text.utf8) folder = PathFromUtf8(*folder, PlaceKind::kNamed, unnameable);
+  if (folder && text.utf8) folder = PathFromUtf8(*folder, {}, PlaceKind::kNamed, unnameable);
   if (!folder || folder->empty()) return {};
   return platform::ResolvedFrom(platform::FolderOf(settingsFile, AnsiLeadByte), *folder,
                                 AnsiLeadByte);
@@ -55,8 +55,10 @@ std::string NamedFolder(const std::string& settingsFile, std::vector<GamePlace>&
 // Steam records its folder per user (with forward slashes); its installer also
 // records it for the machine.
 std::string SteamFolder() {
-  std::string folder = ReadText("HKCU", "Software\\Valve\\Steam", "SteamPath");
-  if (folder.empty()) folder = ReadText("HKLM", "Software\\Valve\\Steam", "InstallPath");
+  std::string folder = RegistryText("HKCU", "Software\\Valve\\Steam", "SteamPath").value_or("");
+  if (folder.empty()) {
+    folder = RegistryText("HKLM", "Software\\Valve\\Steam", "InstallPath").value_or("");
+  }
   return platform::WindowsFolder(folder, AnsiLeadByte);
 }
 
@@ -75,12 +77,9 @@ std::vector<std::string> SteamLibraries(const std::string& steamFolder,
   if (EncodingOf(bytes) == TextEncoding::kAnsi) return libraries;
   std::vector<std::string> named;
   for (const std::string& library : libraries) {
-    if (std::optional<std::string> ansi = platform::ExactAnsiFromUtf8(library)) {
-      named.push_back(std::move(*ansi));
-    } else {
-      unnameable.push_back(
-          {platform::ShownAnsiFromUtf8(library + '\\' + kSteamHalfLife), PlaceKind::kSteamLibrary});
-    }
+    std::optional<std::string> ansi =
+        PathFromUtf8(library, kSteamHalfLife, PlaceKind::kSteamLibrary, unnameable);
+    if (ansi) named.push_back(std::move(*ansi));
   }
   return named;
 }
@@ -122,7 +121,8 @@ GameSearch FindGame(const std::string& settingsFile, const std::string& programF
   GameRecords& records = search.records;
   records.namedFolder = NamedFolder(settingsFile, search.unnameable);
   records.programFolder = programFolder;
-  records.installPath = ReadText("HKLM", kHalfLifeKey, kInstallPathValue);
+  search.installPath = RegistryInstallPath();
+  records.installPath = search.installPath.value_or("");
   records.steamFolder = SteamFolder();
   records.steamLibraries = SteamLibraries(records.steamFolder, search.unnameable);
   for (GamePlace& place : GamePlaces(records, AnsiLeadByte)) {
@@ -167,16 +167,12 @@ std::string NotFoundFailureText(const GameSearch& search) {
                      "order:\n";
   // The program's own folders are named only when they hold something of the game: started
   // from a download folder, the program names no more than before.
-  size_t listed = 0, more = 0;
+  std::vector<std::string> places;
   for (const LookedPlace& looked : search.looked) {
     if (looked.place.kind == PlaceKind::kBesideProgram && !looked.halfLifeOnly) continue;
-    if (listed++ < kPlacesNamed) {
-      text += "\n" + looked.place.folder + PlaceNote(looked);
-    } else {
-      ++more;
-    }
+    places.push_back(looked.place.folder + PlaceNote(looked));
   }
-  if (more > 0) text += "\nand " + std::to_string(more) + " more";
+  text += platform::FirstLinesAndCount(places, kPlacesNamed);
   std::string notes;
   if (search.records.installPath.empty()) {
     notes += "\nThe registry names no Half-Life install folder.";
@@ -192,13 +188,6 @@ std::string NotFoundFailureText(const GameSearch& search) {
          "=D:\\Games\\Half-Life";
 }
 
-GameSearch LocateGame(platform::MessageBoxes& messages, HWND owner) {
-  GameSearch search = FindGame(SettingsFileBesideProgram(), ProgramFolder());
-  const std::string problem = NamedFolderFailureText(search);
-  if (!problem.empty()) {
-    messages.Show(owner, problem, std::nullopt, platform::MessageStyle::kInformation);
-  }
-  return search;
-}
+GameSearch FindGame() { return FindGame(SettingsFileBesideProgram(), ProgramFolder()); }
 
 }  // namespace game_finder

@@ -2,14 +2,12 @@
 // game installed or moved while the program runs is found.
 #pragma once
 
-#include <windows.h>
-
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game_finder/game_places.h"
-#include "platform/message_box.h"
 
 namespace game_finder {
 
@@ -31,6 +29,9 @@ struct LookedPlace {
 
 struct GameSearch {
   std::string settingsFile;
+  // The registry's install folder, read once for the search: its text, or
+  // nothing when there is none (records.installPath is then empty).
+  std::optional<std::string> installPath;
   GameRecords records;
   // Where the game was looked for, in order, up to the folder it was found in.
   std::vector<LookedPlace> looked;
@@ -50,6 +51,9 @@ std::string SettingsFileBesideProgram();
 // GamePlaces); `programFolder` is the program's own.
 GameSearch FindGame(const std::string& settingsFile, const std::string& programFolder);
 
+// FindGame for the running program: its settings file and its folder.
+GameSearch FindGame();
+
 // Whether the game was found in the folder the player named.
 bool FoundInNamedFolder(const GameSearch& search);
 
@@ -61,9 +65,5 @@ std::string NamedFolderFailureText(const GameSearch& search);
 // could not be, and how to name another in the settings file. Empty when the
 // game was found.
 std::string NotFoundFailureText(const GameSearch& search);
-
-// FindGame for the running program; a named folder that is not used is
-// reported in a message box first.
-GameSearch LocateGame(platform::MessageBoxes& messages, HWND owner);
 
 }  // namespace game_finder

@@ -1,6 +1,7 @@
-// Reading the Half-Life install folder from the registry.
+// Reading what the registry records about where the game and Steam are.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace game_finder {
@@ -12,9 +13,20 @@ inline constexpr char kInstallPathValue[] = "InstallPath";
 // What the install folder reads as when the registry has no value for it.
 inline constexpr char kNoInstallPath[] = "No Name";
 
-// Empties `hlPath`, then reads HKLM\Software\Valve\Half-Life\InstallPath into
-// it: the stored text (which may be empty), or "No Name" when the key or the
-// value is missing or unreadable.
+// The text of the registry value `name` under `key` of `root` ("HKLM",
+// "HKCU"), which may be empty; nothing when the key or the value is missing or
+// unreadable.
+std::optional<std::string> RegistryText(const std::string& root, const std::string& key,
+                                        const std::string& name);
+
+// HKLM\Software\Valve\Half-Life\InstallPath, read once.
+std::optional<std::string> RegistryInstallPath();
+
+// The install folder as a window's load sets HLPath from that value: its text,
+// or "No Name" when there is none.
+std::string InstallPathOrNoName(const std::optional<std::string>& installPath);
+
+// Reads the install folder into `hlPath` (see InstallPathOrNoName).
 void ReadInstallPath(std::string& hlPath);
 
 }  // namespace game_finder

@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "platform/ascii_case.h"
+#include "platform/byte_order_marks.h"
 
 namespace game_finder {
-namespace {
+using platform::kUtf16BeMark;
+using platform::kUtf16LeMark;
+using platform::kUtf8Mark;
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+namespace {
 
 unsigned char Byte(std::string_view bytes, std::size_t at) {
   return static_cast<unsigned char>(bytes[at]);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ascii_case.h"
+#include "platform/byte_order_marks.h"
 
 namespace game_finder {
 namespace {
@@ -15,7 +16,7 @@ enum class Token { kString, kOpen, kClose, kEnd };
 class Tokenizer {
  public:
   explicit Tokenizer(std::string_view text) : text_(text) {
-    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+    if (text_.starts_with(platform::kUtf8Mark)) pos_ = platform::kUtf8Mark.size();
   }
 
   // On kString, text() holds the string. A quoted string left open at the end of the text ends

@@ -2,10 +2,9 @@
 
 #include "app/about.h"
 #include "app/launcher.h"
-#include "game_finder/game_search.h"
-#include "game_finder/install_path.h"
+#include "game_finder/game_folder.h"
 #include "mod_chooser/mod_discovery.h"
-#include "platform/files.h"
+#include "platform/message_text.h"
 
 namespace mod_chooser {
 namespace {
@@ -32,21 +31,19 @@ void FrmMods::OnControlEvent(int controlId, platform::ControlEvent event) {
 // Closing the chooser unloads it; the program ends when no window is left.
 void FrmMods::OnCloseBox() { program_.Unload(kId); }
 
-// A folder the player named that holds the game is the one worked in, as the
-// switches and the launch do. Otherwise the install folder the registry names
-// is used as it is when it is a folder; else the Half-Life folder found on
-// this machine (such as a Steam install), if any.
+// Lists the modifications in the Half-Life folder that the game's search gives
+// the chooser (see game_finder::HalfLifeFolderFor); a folder the player named
+// that is not used is reported first.
 void FrmMods::Form_Load() {
   using platform::MessageStyle;
   platform::MessageBoxes& messages = program_.services().messages;
-  game_finder::ReadInstallPath(program_.HLPath);
-  const game_finder::GameSearch search =
-      game_finder::LocateGame(messages, LoadMessageOwner(program_, *this));
-  const bool installPathUsable =
-      program_.HLPath != game_finder::kNoInstallPath && platform::FolderExists(program_.HLPath);
-  if (game_finder::FoundInNamedFolder(search) || (!installPathUsable && !search.found.empty())) {
-    program_.HLPath = search.found;
+  const game_finder::GameSearch search = game_finder::FindGame();
+  const std::string problem = game_finder::NamedFolderFailureText(search);
+  if (!problem.empty()) {
+    messages.Show(LoadMessageOwner(program_, *this), problem, std::nullopt,
+                  MessageStyle::kInformation);
   }
+  program_.HLPath = game_finder::HalfLifeFolderFor(game_finder::Job::kMapCycles, search);
   const std::string hlPath = program_.HLPath;
   if (hlPath.empty()) {
     messages.Show(LoadMessageOwner(program_, *this), kNotInstalledText, kNotInstalledTitle,
@@ -62,8 +59,9 @@ void FrmMods::Form_Load() {
                       "\n\nOnly the modifications found before this problem are listed.",
                   std::nullopt, MessageStyle::kCritical);
   } else if (found.listed == 0) {
-    messages.Show(LoadMessageOwner(program_, *this), kNothingListedText + ModListingPattern(hlPath),
-                  kNothingListedTitle, MessageStyle::kCritical);
+    messages.Show(LoadMessageOwner(program_, *this),
+                  platform::NothingListedText(ModListingPattern(hlPath)),
+                  platform::kCannotContinueTitle, MessageStyle::kCritical);
   }
 }
 

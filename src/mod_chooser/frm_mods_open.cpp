@@ -2,6 +2,7 @@
 #include "cycle_editor/frm_rotamund.h"
 #include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
+#include "platform/message_text.h"
 #include "platform/status.h"
 
 namespace mod_chooser {
@@ -16,7 +17,7 @@ void FrmMods::cmdEdit_Click() {
     // No hidden editor may stay behind: it would keep the program running
     // after the chooser is closed.
     program_.Unload(app::FormId::kRotamund);
-    program_.services().messages.Show(window(), opened.problem, "Cannot Continue",
+    program_.services().messages.Show(window(), opened.problem, platform::kCannotContinueTitle,
                                       platform::MessageStyle::kCritical);
     return;
   }
@@ -25,10 +26,8 @@ void FrmMods::cmdEdit_Click() {
   program_.Load(app::FormId::kRotamund);
   if (!program_.IsLoaded(app::FormId::kRotamund)) return;
   cycle_editor::FrmRotamund& editor = program_.frmRotamund();
-  const std::string notice =
-      editor.Open(std::move(opened.maps), std::move(opened.rotation),
-                  cycle_editor::CycleFilePath(program_.HLPath, program_.ModDir),
-                  std::move(opened.bytes));
+  const std::string notice = editor.Open(std::move(opened.maps), std::move(opened.rotation),
+                                         opened.cyclePath, std::move(opened.bytes));
   program_.Show(app::FormId::kRotamund);
   program_.Hide(kId);
   if (!notice.empty()) {

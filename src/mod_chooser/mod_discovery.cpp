@@ -6,10 +6,6 @@ namespace mod_chooser {
 
 std::string ModListingPattern(const std::string& hlPath) { return hlPath + "\\*."; }
 
-std::string MapCyclePathOf(const std::string& hlPath, const std::string& name) {
-  return hlPath + "\\" + name + "\\mapcycle.txt";
-}
-
 std::vector<std::string> KeepModsWithMapCycle(
     std::vector<std::string> names, const std::function<bool(const std::string&)>& holdsMapCycle) {
   std::vector<bool> keep(names.size());

@@ -12,15 +12,10 @@ namespace mod_chooser {
 
 inline constexpr char kNotInstalledText[] = "Half Life is not installed on this machine";
 inline constexpr char kNotInstalledTitle[] = "Cannot Start";
-inline constexpr char kNothingListedText[] = "No files present in: ";
-inline constexpr char kNothingListedTitle[] = "Cannot Continue";
 
 // The pattern that lists the names without an extension directly below the
 // install folder.
 std::string ModListingPattern(const std::string& hlPath);
-
-// The path of the map rotation a listed name would hold.
-std::string MapCyclePathOf(const std::string& hlPath, const std::string& name);
 
 // Keeps the names for which `holdsMapCycle` is true, in listing order. The names
 // are checked from the last to the first.

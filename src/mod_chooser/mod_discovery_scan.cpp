@@ -2,13 +2,15 @@
 // its map rotation.
 #include <utility>
 
+#include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/mod_discovery.h"
 #include "platform/listing.h"
 
 namespace mod_chooser {
 
 bool HoldsMapCycle(const std::string& hlPath, const std::string& name) {
-  return platform::AnyMatch(MapCyclePathOf(hlPath, name), platform::ListFilter::kOrdinaryFiles);
+  return platform::AnyMatch(cycle_editor::CycleFilePath(hlPath, name),
+                            platform::ListFilter::kOrdinaryFiles);
 }
 
 Discovery DiscoverMods(const std::string& hlPath) {

@@ -163,7 +163,7 @@ Status CheckNotHeldOpen(const std::string& path) {
   // handle does not share deletion, which a rename over the file needs.
   if (Files().Open(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                    OPEN_EXISTING) ||
-      GetLastError() == ERROR_FILE_NOT_FOUND) {
+      GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND) {
     return Status::Ok();
   }
   return Status::LastError("Could not replace " + Quoted(path));

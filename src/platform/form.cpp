@@ -61,7 +61,25 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
 Form::Form(const FormSpec& layout) : layout_(layout) {}
 
 // The window goes first, while the fonts and pictures it uses still exist.
-Form::~Form() { window_.reset(); }
+// Its WM_NCDESTROY detaches it; a window DestroyWindow refuses (one of another
+// thread) is detached here all the same, so no message reaches a freed form.
+Form::~Form() {
+  destroying_ = true;
+  if (window_) DestroyWindow(window_.get());
+  if (window_) Detach();
+}
+
+void Form::Attach(HWND window) {
+  window_.reset(window);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetPropA(window, kFormProperty, reinterpret_cast<HANDLE>(this));
+}
+
+void Form::Detach() {
+  HWND window = window_.release();
+  RemovePropA(window, kFormProperty);
+  SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+}
 
 bool Form::IsFormWindow(HWND window) { return GetPropA(window, kFormProperty) != nullptr; }
 
@@ -97,12 +115,12 @@ bool Form::Create(HWND owner) {
              Pixels(layout_.designLeft + layout_.clientWidth),
              Pixels(layout_.designTop + layout_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  HWND created = CreateWindowExA(exStyle, layout_.className, layout_.title, style, frame.left,
-                                 frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                                 owner, nullptr, instance, this);
-  if (!created) return false;
-  window_.reset(created);
-  SetPropA(created, kFormProperty, reinterpret_cast<HANDLE>(this));
+  // The window procedure attaches the window to this form at WM_NCCREATE.
+  if (!CreateWindowExA(exStyle, layout_.className, layout_.title, style, frame.left, frame.top,
+                       frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance,
+                       this)) {
+    return false;
+  }
 
   for (const ControlSpec& control : layout_.controls) {
     if (!CreateControl(control)) return false;
@@ -262,17 +280,19 @@ void Form::DrawOwnerDrawn(const DRAWITEMSTRUCT& item) {
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->Attach(window);
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form || !form->window_) return DefWindowProcA(window, message, wParam, lParam);
+  // Not attached: WM_GETMINMAXINFO, which comes before WM_NCCREATE.
+  if (!form) return DefWindowProcA(window, message, wParam, lParam);
+  // The window's last message: it is gone once the default procedure returns.
   if (message == WM_NCDESTROY) {
-    RemovePropA(window, kFormProperty);
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    (void)form->window_.release();  // the window is gone already
+    form->Detach();
     return DefWindowProcA(window, message, wParam, lParam);
   }
+  // The form's destructor is destroying the window: the derived form, whose
+  // handlers these messages would reach, is gone already.
+  if (form->destroying_) return DefWindowProcA(window, message, wParam, lParam);
   // No exception may cross into the system's code.
   try {
     return form->HandleMessage(message, wParam, lParam);

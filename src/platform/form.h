@@ -115,7 +115,16 @@ class Form {
   virtual void OnCloseBox() = 0;
 
  private:
+  // Every message of the form's window: from WM_NCCREATE the window is
+  // attached to the form, and from its WM_NCDESTROY no longer.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Makes `window` this form's: owned by it, its messages handled by it, and
+  // known as a form's window (IsFormWindow).
+  void Attach(HWND window);
+  // Undoes Attach and lets the window go without destroying it: done when the
+  // window is destroyed, whether by this form's destructor or from outside
+  // (with its owner, say).
+  void Detach();
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   const ControlSpec* FindControl(int id) const;
   bool CreateControl(const ControlSpec& control);
@@ -130,6 +139,7 @@ class Form {
 
   const FormSpec& layout_;
   UniqueWindow window_;
+  bool destroying_ = false;  // the destructor is destroying the window
   int dpi_ = kDefaultDpi;
   bool shownBefore_ = false;
   HWND lastFocus_ = nullptr;

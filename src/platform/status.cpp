@@ -14,6 +14,10 @@ Status Status::Failed(std::string action, unsigned long code) {
 
 Status Status::LastError(std::string action) { return Failed(std::move(action), GetLastError()); }
 
+bool Status::notFound() const {
+  return code_ == ERROR_FILE_NOT_FOUND || code_ == ERROR_PATH_NOT_FOUND;
+}
+
 std::string Status::Message() const {
   if (ok()) return {};
   return action_ + ".\n\n" + SystemErrorText(code_);

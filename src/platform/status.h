@@ -15,6 +15,8 @@ class Status {
   static Status LastError(std::string action);
 
   bool ok() const { return code_ == 0; }
+  // A failure because the file or its folder does not exist.
+  bool notFound() const;
   unsigned long code() const { return code_; }
   const std::string& action() const { return action_; }
   // The action followed by the system's own description of the code.

@@ -100,7 +100,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   for (int save = 0; save < 2; ++save) editor().cmdSave_Click();
   EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
   for (std::string modDir : {"vanished", "folder"}) {
-    program_.ModDir = modDir;
+    editor().Open({}, rotation, halfLife_ / modDir + "\\mapcycle.txt", std::nullopt);
     editor().cmdSave_Click();
     const auto& [text, title, style] = messages_.shown.back();
     EXPECT_EQ(style, MessageStyle::kCritical) << modDir;

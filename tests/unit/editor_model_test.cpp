@@ -7,12 +7,12 @@
 
 #include <sstream>
 
-#include "list_view_double.h"
+#include "shown_list_double.h"
 
 namespace {
 
 using testing_support::CompareNoCase;
-using testing_support::ListViewDouble;
+using testing_support::ShownListDouble;
 using Names = std::vector<std::string>;
 
 class EditorModelTest : public ::testing::Test {
@@ -56,7 +56,7 @@ class EditorModelTest : public ::testing::Test {
     return now.substr(0, now.find_last_not_of(' ') + 1);
   }
 
-  ListViewDouble maps_, rotation_;
+  ShownListDouble maps_, rotation_;
   cycle::EditorModel model_{maps_, rotation_, CompareNoCase};
   std::vector<std::size_t> shownOtherwise_;
 };

@@ -1,15 +1,19 @@
-// Finding Half-Life on a machine as players have it: Steam's records, the
-// registry's install folder, C:\SIERRA, a folder named in the settings file,
-// the program's own folder; and what the main window does when it is nowhere.
+// Finding Half-Life on machines as players have them: each case builds its own machine from a
+// table row (the folders that hold the game, launcher.ini, the registry's records, Steam's
+// library list) and takes it all away again; then what the main window does when it is nowhere.
 #include "game_finder/game_search.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <sstream>
 
 #include "app/launcher.h"
 #include "fakes.h"
+#include "game_finder/game_folder.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 #include "support/registry.h"
@@ -18,187 +22,275 @@
 namespace {
 
 using testing_support::TempFolder;
+using Texts = std::vector<std::string>;
 
-const std::string kSierra = "C:\\SIERRA\\Half-Life";
+constexpr char kSierra[] = "C:\\SIERRA\\Half-Life";
+constexpr char kSteamKey[] = "Software\\Valve\\Steam";
+const std::string kArabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-8
 
-// Steam in one temporary folder with a second library in another; the tests
-// put Half-Life where they need it. No other record of the game is left.
-class GameFolderTest : public testing_support::ProgramTest {
- protected:
-  void SetUp() override { ForgetEveryInstall(); }
-  void TearDown() override { ForgetEveryInstall(); }
-  static void ForgetEveryInstall() {
-    tools::RemoveDemoSteamInstall();
+// A machine, written "key: words | key: words": "game:" folders holding hl.exe and a cstrike
+// folder ("exe:" before one: hl.exe only, "cs:" a cstrike folder only); "ini:" the folder
+// launcher.ini names; "install:" the registry's install folder (nothing after it: empty);
+// "steam: user" or "steam: machine", how Steam in $\steam is recorded; "libraries:" those its list
+// names, "numbered: N" N more ($\lib\0, $\lib\1, ...); "program:" the program's folder. In every
+// text "$" stands for the case's own temporary folder and "@x" (up to a blank or a line end) for
+// Half-Life in the Steam library $\x ($\x\steamapps\common\Half-Life).
+struct Machine {
+  Texts halfLife, libraries;
+  std::optional<std::string> namedFolder, installPath;
+  std::string steamRecord, programFolder;
+  int numberedLibraries = 0;
+};
+
+Machine MachineOf(const std::string& description) {
+  Machine machine;
+  std::istringstream words(description);
+  std::string key;
+  for (std::string word; words >> word;) {
+    if (word.ends_with(":") && !word.starts_with("exe:") && !word.starts_with("cs:")) {
+      key = word;
+      if (key == "install:") machine.installPath = "";
+      continue;
+    }
+    if (word == "|") continue;
+    if (key == "game:") machine.halfLife.push_back(word);
+    if (key == "ini:") machine.namedFolder = word;
+    if (key == "install:") machine.installPath = word;
+    if (key == "steam:") machine.steamRecord = word;
+    if (key == "libraries:") machine.libraries.push_back(word);
+    if (key == "numbered:") machine.numberedLibraries = std::stoi(word);
+    if (key == "program:") machine.programFolder = word;
+  }
+  return machine;
+}
+
+// What is found, and the failure texts: each text names the given pieces in this order; "-"
+// before a piece: it is not named at all.
+struct Outcome {
+  std::string found;
+  std::string chooserFolder;  // HLPath
+  Texts notFound;             // NotFoundFailureText
+  Texts namedFolder;          // NamedFolderFailureText
+};
+
+// The machine's folders, registry values and current folder, gone again at the end.
+class BuiltMachine {
+ public:
+  explicit BuiltMachine(const std::string& description) {
+    const Machine machine = MachineOf(description);
+    programFolder_ = Path(machine.programFolder);
+    Forget();
+    GetCurrentDirectoryA(MAX_PATH, previousFolder_);
+    // A relative named folder must count from launcher.ini's folder, not from this one.
+    SetCurrentDirectoryA("C:\\");
+    for (std::string folder : machine.halfLife) {
+      const bool exeOnly = folder.starts_with("exe:"), csOnly = folder.starts_with("cs:");
+      folder = Path(folder.substr(exeOnly ? 4 : csOnly ? 3 : 0));
+      EXPECT_TRUE(exeOnly || tools::WriteTextFile(folder + "\\cstrike\\liblist.gam", "g\r\n"));
+      EXPECT_TRUE(csOnly || tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
+    }
+    if (machine.namedFolder) {
+      EXPECT_TRUE(tools::WriteTextFile(settingsFile(),
+                                       "[Game]\r\nFolder=" + Path(*machine.namedFolder) + "\r\n"));
+    }
+    EXPECT_TRUE(!machine.installPath || tools::RegisterInstallPath(Path(*machine.installPath)));
+    const std::string steam = Path("$\\steam");
+    EXPECT_TRUE(machine.steamRecord != "user" || tools::RegisterSteamPath(steam));
+    if (machine.steamRecord == "machine") {
+      EXPECT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, kSteamKey, "InstallPath", REG_SZ,
+                                          steam + '\0', tools::RegistryView::k32Bit));
+    }
+    Texts libraries;
+    for (const std::string& library : machine.libraries) libraries.push_back(Path(library));
+    for (int i = 0; i < machine.numberedLibraries; ++i) {
+      libraries.push_back(Path("$\\lib\\" + std::to_string(i)));
+    }
+    if (!libraries.empty()) {
+      EXPECT_TRUE(tools::WriteTextFile(steam + "\\steamapps\\libraryfolders.vdf",
+                                       tools::SteamLibraryList(libraries)));
+    }
+  }
+  ~BuiltMachine() {
+    SetCurrentDirectoryA(previousFolder_);
+    Forget();
+  }
+
+  // `written` with "$" and "@x" spelt out.
+  std::string Path(const std::string& written) const {
+    std::string path;
+    for (size_t i = 0; i < written.size(); ++i) {
+      if (written[i] == '$') {
+        path += root_.path();
+      } else if (written[i] == '@') {
+        const size_t end = std::min(written.find_first_of(" \n", i), written.size());
+        path += root_ / (written.substr(i + 1, end - i - 1) + "\\steamapps\\common\\Half-Life");
+        i = end - 1;
+      } else {
+        path += written[i];
+      }
+    }
+    return path;
+  }
+  std::string settingsFile() const { return root_ / "launcher.ini"; }
+  const std::string& programFolder() const { return programFolder_; }
+
+ private:
+  static void Forget() {
+    tools::UnregisterSteam();
     tools::UnregisterInstallPath();
     tools::RemoveTree(kSierra);
   }
-  // Half-Life below `folder`, with hl.exe only when asked.
-  static void PutHalfLife(const std::string& folder, bool withGame = true) {
-    ASSERT_TRUE(tools::WriteTextFile(folder + "\\cstrike\\liblist.gam", "game \"CS\"\r\n"));
-    if (withGame) {
-      ASSERT_TRUE(tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
-    }
-  }
-  std::string InLibrary(const std::string& library) const {
-    return library + "\\steamapps\\common\\Half-Life";
-  }
-  void WriteLibraryList(const std::string& text) {
-    ASSERT_TRUE(tools::WriteTextFile(steam_ / "steamapps\\libraryfolders.vdf", text));
-  }
-  game_finder::GameSearch Find(const std::string& programFolder = {}) {
-    return game_finder::FindGame(settings_, programFolder);
-  }
 
-  TempFolder steam_, library_, elsewhere_;
-  std::string settings_ = elsewhere_ / "launcher.ini";
+  TempFolder root_;
+  std::string programFolder_;
+  char previousFolder_[MAX_PATH] = {};
 };
 
-// Steam recorded only for the machine, by its 32-bit installer (recorded for the user:
-// code_page_game_e2e_test.cpp); the game in its second library.
-TEST_F(GameFolderTest, SteamsRecordsLeadToHalfLifeInItsSecondLibrary) {
-  PutHalfLife(InLibrary(steam_.path()), false);
-  PutHalfLife(InLibrary(library_.path()));
-  WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
-  game_finder::GameSearch search = Find();
-  EXPECT_EQ(search.found, "");
-  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
-                "C:\\SIERRA\\Half-Life\n\nThe registry names no "
-                "Half-Life install folder.\nThe registry names no "
-                "Steam folder.\n\n"),
-            std::string::npos);
-  ASSERT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, "Software\\Valve\\Steam", "InstallPath",
-                                      REG_SZ, steam_.path() + '\0', tools::RegistryView::k32Bit));
-  EXPECT_EQ(Find().found, InLibrary(library_.path()));
-
-  // A message names the first twelve places and counts the rest.
-  for (int libraries : {10, 15}) {
-    std::vector<std::string> many;
-    for (int i = 0; i < libraries; ++i) many.push_back(library_ / std::to_string(i));
-    WriteLibraryList(tools::SteamLibraryList(many));
-    search = Find();
-    ASSERT_EQ(search.looked.size(), libraries + 2u);  // C:\SIERRA, Steam's own folder, libraries
-    const std::string listed = game_finder::NotFoundFailureText(search);
-    const std::string last = InLibrary(many[9]) + "  (Steam)\n";
-    EXPECT_NE(listed.find(libraries == 10 ? last + "\n" : last + "and 5 more\n"), std::string::npos)
-        << listed;
+// Whether `text` names the pieces in order (and none of those after a "-").
+void ExpectNames(const BuiltMachine& machine, const std::string& text, const Texts& pieces) {
+  size_t at = 0;
+  for (const std::string& piece : pieces) {
+    if (piece.starts_with("-")) {
+      EXPECT_EQ(text.find(machine.Path(piece.substr(1))), std::string::npos) << piece << "\n"
+                                                                             << text;
+      continue;
+    }
+    const std::string named = machine.Path(piece);
+    const size_t next = text.find(named, at);
+    EXPECT_NE(next, std::string::npos) << "not after the piece before: " << named << "\n" << text;
+    if (next != std::string::npos) at = next + named.size();
+  }
+  if (pieces.empty()) {
+    EXPECT_EQ(text, "");
   }
 }
 
-// The order of the places: game_places_test.cpp. Here the settings file and its failure text.
-TEST_F(GameFolderTest, TheNamedFolderCountsFromTheSettingsFileAndIsReportedWithoutTheGame) {
-  PutHalfLife(kSierra);
-  PutHalfLife(elsewhere_.path());
-  // A relative name counts from the settings file's folder, wherever the program is.
-  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=named\r\n"));
-  PutHalfLife(elsewhere_ / "named");
-  ASSERT_TRUE(SetCurrentDirectoryA(library_.path().c_str()));
-  EXPECT_EQ(Find().found, elsewhere_ / "named");
+TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
+  const char* const places = "Half-Life (hl.exe with a cstrike folder) is in none of the folders";
+  const std::string registryNotes =
+      "\nThe registry names no Half-Life install folder.\nThe registry names no Steam folder.";
+  const struct {
+    const char* what;
+    std::string machine;
+    Outcome outcome;
+  } cases[] = {
+      {"Steam's machine record leads to the game in its second library; the chooser takes it "
+       "where the registry's install folder is gone",
+       "game: exe:@steam @lib | install: $\\gone | steam: machine | libraries: $\\steam $\\lib",
+       {"@lib", "@lib", {}, {}}},
+      {"the registry's install folder counts for the chooser as it is, when it is a folder",
+       "game: @steam cs:$\\hl | install: $\\hl | steam: machine",
+       {"@steam", "$\\hl", {}, {}}},
+      {"without Steam's records its library list is not found",
+       "game: @lib | libraries: $\\steam $\\lib",
+       {"",
+        "No Name",
+        {places, "\n\nC:\\SIERRA\\Half-Life\n" + registryNotes + "\n\n", "-@lib"},
+        {}}},
+      {"nowhere: every place in order, then how to name another in launcher.ini",
+       "install: | steam: machine | libraries: $\\steam $\\lib | program: $\\steam\\Downloads",
+       {"",
+        "",
+        {places, "in this order:\n\nC:\\SIERRA\\Half-Life\n", "@steam  (Steam)\n",
+         "@lib  (Steam)\n\n", "To use Half-Life in another folder, name it in \"$\\launcher.ini\"",
+         "-Downloads"},
+        {}}},
+      {"Half-Life without Counter-Strike is passed over and named so",
+       "game: exe:C:\\SIERRA\\Half-Life | install: $\\gone",
+       {"",
+        "$\\gone",
+        {"\n\nC:\\SIERRA\\Half-Life  (holds hl.exe but no cstrike folder)\n",
+         "$\\gone  (the registry's Half-Life install folder)\n"},
+        {}}},
+      {"a relative named folder counts from launcher.ini's folder and comes first",
+       "game: C:\\SIERRA\\Half-Life $\\named $\\exe | ini: named | install: $\\exe | "
+       "program: $\\exe",
+       {"$\\named", "$\\named", {}, {}}},
+      {"a named folder without hl.exe is reported, and the usual places are looked in",
+       "game: C:\\SIERRA\\Half-Life cs:$\\named | ini: $\\named",
+       {kSierra,
+        kSierra,
+        {},
+        {"The folder \"$\\named\" named in \"$\\launcher.ini\" holds no hl.exe, so Half-Life is "
+         "looked for in its usual places instead."}}},
+      {"the program's folder (here cstrike) and the one above come before C:\\SIERRA",
+       "game: C:\\SIERRA\\Half-Life $\\hl | program: $\\hl\\cstrike",
+       {"$\\hl", "$\\hl", {}, {}}},
+      {"a Steam library and a named folder in letters the code page cannot hold are not looked "
+       "in, and named as such",
+       "ini: E:\\" + kArabic + " | steam: machine | libraries: D:\\" + kArabic,
+       {"",
+        "No Name",
+        {"C:\\SIERRA\\Half-Life\n", "@steam  (Steam)\n",
+         "Not looked in, their names having characters that the system's code page (",
+         ") cannot hold:\nE:\\", "\nD:\\", "\\steamapps\\common\\Half-Life\n"},
+        {"The folder \"E:\\", "\" named in \"$\\launcher.ini\" cannot be looked in"}}},
+      {"ten libraries are all named",
+       "steam: user | numbered: 10",
+       {"", "No Name", {"@lib\\8  (Steam)\n@lib\\9  (Steam)\n\n"}, {}}},
+      {"of fifteen libraries twelve places are named, and the rest counted",
+       "steam: user | numbered: 15",
+       {"", "No Name", {"@lib\\9  (Steam)\nand 5 more\n\n", "-@lib\\10"}, {}}},
+  };
+  for (const auto& [what, machine, outcome] : cases) {
+    SCOPED_TRACE(what);
+    const BuiltMachine built(machine);
+    const game_finder::GameSearch search =
+        game_finder::FindGame(built.settingsFile(), built.programFolder());
+    EXPECT_EQ(search.found, built.Path(outcome.found));
+    EXPECT_EQ(game_finder::HalfLifeFolderFor(game_finder::Job::kSwitchOrLaunch, search),
+              outcome.found.empty() ? kSierra : built.Path(outcome.found));
+    EXPECT_EQ(game_finder::HalfLifeFolderFor(game_finder::Job::kMapCycles, search),
+              built.Path(outcome.chooserFolder));
+    ExpectNames(built, game_finder::NotFoundFailureText(search), outcome.notFound);
+    ExpectNames(built, game_finder::NamedFolderFailureText(search), outcome.namedFolder);
+  }
+}
 
-  // The program's own settings file is the one beside it.
+// Nothing anywhere: the switch and the launch work in C:\SIERRA as before; the main window shows
+// first that the folder named in the program's own launcher.ini holds no game, then its failure,
+// which names the places looked in.
+TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   const std::string beside = std::string(self, std::strrchr(self, '\\') + 1) + "launcher.ini";
-  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=" + elsewhere_.path() + "\r\n"));
-  ASSERT_TRUE(CopyFileA(settings_.c_str(), beside.c_str(), FALSE));
-  EXPECT_EQ(game_finder::LocateGame(messages_, nullptr).found, elsewhere_.path());
+  ASSERT_EQ(beside, game_finder::SettingsFileBesideProgram());
+  const BuiltMachine built("game: cs:$\\named | install: $\\gone");
+  ASSERT_TRUE(tools::WriteTextFile(beside, "[Game]\r\nFolder=" + built.Path("$\\named") + "\r\n"));
+  EXPECT_EQ(game_finder::SwitchCounterStrikeFolder(), "C:\\SIERRA\\Half-Life\\cstrike");
+
+  testing_support::RecordingMessageBoxes messages;
+  testing_support::ScriptedRandom random;
+  app::Program program({messages, random});
+  program.launcher().and_Click();
+  program.launcher().cstrike_Click();
   DeleteFileA(beside.c_str());
-  EXPECT_TRUE(messages_.shown.empty());
-
-  // A named folder without the game is reported, and the others are looked in.
-  DeleteFileA((elsewhere_ / "hl.exe").c_str());
-  ASSERT_TRUE(CopyFileA(settings_.c_str(), beside.c_str(), FALSE));
-  EXPECT_EQ(game_finder::LocateGame(messages_, nullptr).found, kSierra);
-  DeleteFileA(beside.c_str());
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].text,
-            "The folder \"" + elsewhere_.path() + "\" named in \"" + beside +
-                "\" holds no hl.exe, so Half-Life is looked for in its usual places instead.");
-}
-
-// Nothing anywhere: the switch and the launch work in C:\SIERRA as before, and their failure
-// names every place looked in and the settings file.
-TEST_F(GameFolderTest, NowhereTheMainWindowFailsAsBeforeNamingEveryPlaceAndTheSettingsFile) {
-  WriteLibraryList(tools::SteamLibraryList({steam_.path(), library_.path()}));
-  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
-  ASSERT_TRUE(tools::RegisterInstallPath(elsewhere_ / "gone"));
-  std::string steamAsRecorded = steam_.path();  // in lower case
-  CharLowerBuffA(steamAsRecorded.data(), static_cast<DWORD>(steamAsRecorded.size()));
-  const std::string places =
-      "Half-Life (hl.exe with a cstrike folder) is in none of the folders looked in, in this "
-      "order:\n\nC:\\SIERRA\\Half-Life\n" +
-      elsewhere_.path() + "\\gone  (the registry's Half-Life install folder)\n" +
-      InLibrary(steamAsRecorded) + "  (Steam)\n" + InLibrary(library_.path()) +
-      "  (Steam)\n\n"
-      "To use Half-Life in another folder, name it in \"" +
-      game_finder::SettingsFileBesideProgram() + "\":\n[Game]\nFolder=";
-  app::Launcher& launcher = program_.launcher();
-  launcher.and_Click();
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  const std::string& switchText = messages_.shown[1].text;
-  EXPECT_EQ(switchText.find("Could not open the folder \"C:\\SIERRA\\Half-Life\\cstrike\""), 0u);
-  EXPECT_NE(switchText.find("No file was changed.\n\n" + places), std::string::npos) << switchText;
-  launcher.cstrike_Click();
-  const std::string& launchText = messages_.shown.back().text;
-  EXPECT_EQ(launchText.find("Could not open the folder \"C:\\SIERRA\\Half-Life\""), 0u);
-  EXPECT_NE(launchText.find("Counter-Strike was not started.\n\n" + places), std::string::npos)
-      << launchText;
-  EXPECT_FALSE(program_.ended());
-}
-
-// C:\SIERRA holds a CD's Half-Life without Counter-Strike: named so when nothing else holds the
-// game (passed over for Steam's: code_page_game_e2e_test.cpp).
-TEST_F(GameFolderTest, HalfLifeWithoutCounterStrikeIsPassedOverAndNamedSo) {
-  ASSERT_TRUE(tools::WriteTextFile(kSierra + "\\hl.exe", "MZ"));
-  ASSERT_TRUE(tools::WriteTextFile(kSierra + "\\valve\\liblist.gam", "game \"Half-Life\"\r\n"));
-  const game_finder::GameSearch search = Find();
-  EXPECT_EQ(search.found, "");
-  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
-                "\n\nC:\\SIERRA\\Half-Life  (holds hl.exe but no cstrike folder)\n"),
-            std::string::npos);
-}
-
-// launcher.exe put beside hl.exe, or into cstrike: found before C:\SIERRA, after a named folder.
-// Started from a folder without the game, its folders are not named in the message.
-TEST_F(GameFolderTest, TheProgramsFolderAndTheOneAboveComeAfterTheNamedFolder) {
-  PutHalfLife(kSierra);
-  PutHalfLife(library_.path());
-  EXPECT_EQ(Find(library_.path()).found, library_.path());
-  PutHalfLife(elsewhere_ / "named");
-  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=named\r\n"));
-  EXPECT_EQ(Find(library_.path()).found, elsewhere_ / "named");
-  tools::RemoveTree(kSierra);
-  DeleteFileA(settings_.c_str());
-  const std::string text = game_finder::NotFoundFailureText(Find(steam_ / "Downloads"));
-  EXPECT_EQ(text.find("Downloads"), std::string::npos) << text;
-  EXPECT_EQ(text.find(steam_.path() + "\n"), std::string::npos) << text;
-}
-
-// Folders in letters no code page of these tests holds (Arabic) can be named in UTF-8 only:
-// never looked up by a lossy name, but named as not looked in.
-TEST_F(GameFolderTest, AFolderTheCodePageCannotNameIsNotLookedInAndSaysSo) {
-  const std::string arabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-8
-  WriteLibraryList("\"libraryfolders\"\n{\n\"0\"\n{\n\"path\" \"D:\\\\" + arabic + "\"\n}\n}\n");
-  ASSERT_TRUE(tools::RegisterSteamPath(steam_.path()));
-  ASSERT_TRUE(tools::WriteTextFile(settings_, "[Game]\r\nFolder=E:\\" + arabic + "\r\n"));
-  const game_finder::GameSearch search = Find();
-  ASSERT_EQ(search.looked.size(), 2u);  // C:\SIERRA and Steam's own folder
-  ASSERT_EQ(search.unnameable.size(), 2u);
-  const std::string shown = search.unnameable[1].folder;  // as near as the code page shows it
-  EXPECT_EQ(shown.find("D:\\"), 0u);
-  EXPECT_NE(game_finder::NotFoundFailureText(search).find(
-                "characters that the system's code page (" + std::to_string(GetACP()) +
-                ") cannot hold:\n" + search.unnameable[0].folder + "\n" + shown + "\n"),
-            std::string::npos)
-      << game_finder::NotFoundFailureText(search);
-  EXPECT_EQ(game_finder::NamedFolderFailureText(search).find("The folder \"E:\\"), 0u);
-  EXPECT_NE(game_finder::NamedFolderFailureText(search).find("cannot be looked in"),
-            std::string::npos);
+  ASSERT_EQ(messages.shown.size(), 5u);  // the switch's own first, then a pair each
+  const std::string named = "The folder \"" + built.Path("$\\named") + "\" named in";
+  const Texts places = {"Half-Life (hl.exe with a cstrike folder) is in none of the folders",
+                        "\n$\\named  (named in the settings file)\n", "C:\\SIERRA\\Half-Life\n",
+                        "$\\gone  (the registry's Half-Life install folder)\n"};
+  for (size_t message : {1, 3}) {
+    EXPECT_EQ(messages.shown[message].text.find(named), 0u) << messages.shown[message].text;
+    EXPECT_EQ(messages.shown[message].style, platform::MessageStyle::kInformation);
+  }
+  ExpectNames(built, messages.shown[2].text, places);
+  EXPECT_EQ(
+      messages.shown[2].text.find("Could not open the folder \"C:\\SIERRA\\Half-Life\\cstrike\""),
+      0u);
+  EXPECT_NE(messages.shown[2].text.find("No file was changed.\n\n"), std::string::npos);
+  ExpectNames(built, messages.shown[4].text, places);
+  EXPECT_EQ(messages.shown[4].text.find("Could not open the folder \"C:\\SIERRA\\Half-Life\""), 0u);
+  EXPECT_NE(messages.shown[4].text.find("Counter-Strike was not started.\n\n"), std::string::npos);
+  EXPECT_FALSE(program.ended());
 }
 
 // The program asks Windows for no "There is no disk in the drive" box.
-TEST_F(GameFolderTest, TheProgramAsksForNoBoxWhenADriveHasNoMedium) {
+TEST(GameSearch, TheProgramAsksForNoBoxWhenADriveHasNoMedium) {
   SetErrorMode(0);
-  app::Program program({messages_, random_});
+  testing_support::RecordingMessageBoxes messages;
+  testing_support::ScriptedRandom random;
+  app::Program program({messages, random});
   const UINT mode = SetErrorMode(0);
   EXPECT_EQ(mode & (SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX),
             static_cast<UINT>(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));

@@ -42,7 +42,7 @@ TEST(NameRulesTest, ModsAreCheckedLastFirstAndKeptInListingOrder) {
   });
   EXPECT_EQ(asked, (Names{"d", "c", "b", "a"}));
   EXPECT_EQ(mods, (Names{"b", "d"}));
-  EXPECT_EQ(mod_chooser::MapCyclePathOf("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\mapcycle.txt");
+  EXPECT_EQ(cycle_editor::CycleFilePath("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\mapcycle.txt");
 }
 
 TEST(NameRulesTest, MapNamesDropTheLastFourCharacters) {

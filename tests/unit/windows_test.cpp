@@ -71,6 +71,42 @@ TEST_F(WindowsTest, ControlsHaveTheirPointSizeAndADestroyedWindowIsLetGo) {
   EXPECT_EQ(form.window(), nullptr);
 }
 
+// Watches a window's last message, after the form's own procedure has handled it.
+struct LastMessage {
+  WNDPROC formProcedure = nullptr;
+  bool seen = false;
+  bool stillAFormsWindow = false;
+};
+LastMessage* watched = nullptr;
+LRESULT CALLBACK WatchLastMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcA(watched->formProcedure, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    watched->seen = true;
+    watched->stillAFormsWindow =
+        platform::Form::IsFormWindow(window) || GetWindowLongPtrA(window, GWLP_USERDATA) != 0;
+  }
+  return result;
+}
+
+// Unloaded as a handler unloads it, a window stays until the handler has returned; then it is
+// destroyed, and its last message takes away the form's property and pointer.
+TEST_F(WindowsTest, AnUnloadedWindowIsDestroyedAfterTheHandlerAndLetGoByItsLastMessage) {
+  program_.Show(app::FormId::kLauncher);  // stays loaded, so the program does not end
+  for (app::FormId id : {app::FormId::kMods, app::FormId::kRotamund}) {
+    HWND window = program_.form(id).window();
+    LastMessage last;
+    watched = &last;
+    last.formProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchLastMessage)));
+    program_.Unload(id);
+    EXPECT_TRUE(IsWindow(window) && !IsWindowVisible(window));
+    program_.ReleaseUnloaded();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(last.seen && !last.stillAFormsWindow);
+  }
+  watched = nullptr;
+}
+
 // With the window's activation arriving after it was shown, as window managers deliver it
 // (Wine's virtual desktop activates at once, so it is sent here).
 TEST(FirstFocus, StaysOnTheFirstControlInTabOrderWhenActivationComesLate) {

@@ -22,7 +22,7 @@ inline int CompareNoCase(const std::string& a, const std::string& b) {
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-class ListViewDouble : public cycle::ListView {
+class ShownListDouble : public cycle::ShownList {
  public:
   static std::string Shown(const std::string& bytes) {
     std::string shown = bytes.substr(0, bytes.find('\0'));

@@ -1,0 +1,27 @@
+// Wording that messages of more than one window share. Window-free.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The title of a box that says why an action the user asked for stops.
+inline constexpr char kCannotContinueTitle[] = "Cannot Continue";
+
+// What a box says when a listing of `pattern` found nothing.
+inline std::string NothingListedText(const std::string& pattern) {
+  return "No files present in: " + pattern;
+}
+
+// Each of `lines` after a line break, the first `most` of them, then a line
+// "and N more" for the rest when there are more.
+inline std::string FirstLinesAndCount(const std::vector<std::string>& lines, std::size_t most) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size() && i < most; ++i) text += "\n" + lines[i];
+  if (lines.size() > most) text += "\nand " + std::to_string(lines.size() - most) + " more";
+  return text;
+}
+
+}  // namespace platform
