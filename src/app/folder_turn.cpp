@@ -13,8 +13,11 @@ std::string Listed(const std::vector<std::string>& paths) {
   return text;
 }
 
-// Puts back a switch cut short in `folder`, holding its turn, and tells the player.
-platform::Status PutBack(const std::string& folder, platform::MessageBoxes& messages, HWND owner) {
+// Puts back a switch cut short in `folder`, holding its turn `turn`, and tells the player: the
+// turn is handed on while the message shows, so that no other launcher waits for the player to
+// read it, and taken again after.
+platform::Status PutBack(const std::string& folder, platform::WriterTurn& turn,
+                         platform::MessageBoxes& messages, HWND owner) {
   const CutShortSwitch cutShort = PutBackCutShortSwitch(folder);
   if (!cutShort.failure.ok()) {
     return platform::Status::Failed(
@@ -23,17 +26,20 @@ platform::Status PutBack(const std::string& folder, platform::MessageBoxes& mess
             cutShort.failure.action(),
         cutShort.failure.code());
   }
-  if (cutShort.found) {
-    messages.Show(owner,
-                  "The last switch of the bot profile files in " + platform::Quoted(folder) +
-                      " did not finish: the launcher was stopped or the computer lost power "
-                      "while it worked.\n\nThese files were put back as they were before that "
-                      "switch:\n" +
-                      Listed(cutShort.files) +
-                      "\n\nPress the bot profile's button again to switch to it.",
-                  std::nullopt, platform::MessageStyle::kInformation);
-  }
-  return platform::Status::Ok();
+  if (!cutShort.found) return platform::Status::Ok();
+  turn.Release();
+  messages.Show(owner,
+                "The last switch of the bot profile files in " + platform::Quoted(folder) +
+                    " did not finish: the launcher was stopped or the computer lost power "
+                    "while it worked.\n\nThese files were put back as they were before that "
+                    "switch:\n" +
+                    Listed(cutShort.files) +
+                    "\n\nPress the bot profile's button again to switch to it.",
+                std::nullopt, platform::MessageStyle::kInformation);
+  platform::Status taken = platform::WriterTurn::Take(folder, turn);
+  if (!taken.ok()) return taken;
+  // Another launcher may have worked in the folder meanwhile, and been cut short too.
+  return PutBack(folder, turn, messages, owner);
 }
 
 }  // namespace
@@ -42,7 +48,7 @@ platform::Status TakeFolderTurn(const std::string& folder, platform::WriterTurn&
                                 platform::MessageBoxes& messages, HWND owner) {
   platform::Status taken = platform::WriterTurn::Take(folder, turn);
   if (!taken.ok()) return taken;
-  return PutBack(folder, messages, owner);
+  return PutBack(folder, turn, messages, owner);
 }
 
 void PutBackAtStart(const std::string& folder, platform::MessageBoxes& messages, HWND owner) {
@@ -51,7 +57,8 @@ void PutBackAtStart(const std::string& folder, platform::MessageBoxes& messages,
   if (!platform::FileExists(folder + "\\" + kJournalName) && !HasTemporaryFiles(folder)) return;
   platform::WriterTurn turn;
   if (!platform::WriterTurn::Take(folder, turn).ok()) return;
-  const platform::Status putBack = PutBack(folder, messages, owner);
+  const platform::Status putBack = PutBack(folder, turn, messages, owner);
+  turn.Release();
   if (!putBack.ok()) {
     messages.Show(owner,
                   putBack.Message() +

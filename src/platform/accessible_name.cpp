@@ -4,12 +4,19 @@
 
 #include <new>
 #include <string>
+#include <unordered_map>
 
 namespace platform {
 namespace {
 
 constexpr char kSpecProperty[] = "LauncherAccessibleSpec";
-constexpr char kPreviousProcProperty[] = "LauncherAccessiblePreviousProc";
+// Each named control's own window procedure, looked up on every message it gets: a table in the
+// process, not a window property, which under Wine is a round trip to the server (a list of
+// 32,767 entries filled entry by entry would wait seconds for them).
+std::unordered_map<HWND, WNDPROC>& PreviousProcs() {
+  static std::unordered_map<HWND, WNDPROC> procs;
+  return procs;
+}
 
 const ControlSpec* SpecOf(HWND handle) {
   return static_cast<const ControlSpec*>(GetPropA(handle, kSpecProperty));
@@ -219,13 +226,15 @@ LRESULT AnswerGetObject(HWND control, WPARAM flags) {
 // A Unicode window procedure, so that the controls' Unicode messages (a list's
 // entries of any length, see list_box.cpp) pass through it unconverted.
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, kPreviousProcProperty));
+  const auto found = PreviousProcs().find(control);
+  if (found == PreviousProcs().end()) return DefWindowProcW(control, message, wParam, lParam);
+  const WNDPROC previous = found->second;
   if (message == WM_GETOBJECT &&
       static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
     if (const LRESULT answer = AnswerGetObject(control, wParam)) return answer;
   } else if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(control, kPreviousProcProperty);
+    PreviousProcs().erase(found);
     RemovePropA(control, kSpecProperty);
   }
   return CallWindowProcW(previous, control, message, wParam, lParam);
@@ -264,8 +273,7 @@ std::string AccessibleNameOf(const ControlSpec& control, const std::string& capt
 
 void NameForScreenReaders(HWND handle, const ControlSpec& control) {
   SetPropA(handle, kSpecProperty, const_cast<ControlSpec*>(&control));
-  SetPropA(handle, kPreviousProcProperty,
-           reinterpret_cast<HANDLE>(GetWindowLongPtrW(handle, GWLP_WNDPROC)));
+  PreviousProcs()[handle] = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
   SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControlProc));
 }
 
