@@ -9,17 +9,23 @@
 namespace platform {
 namespace {
 
-constexpr char kSpecProperty[] = "LauncherAccessibleSpec";
-// Each named control's own window procedure, looked up on every message it gets: a table in the
-// process, not a window property, which under Wine is a round trip to the server (a list of
-// 32,767 entries filled entry by entry would wait seconds for them).
-std::unordered_map<HWND, WNDPROC>& PreviousProcs() {
-  static std::unordered_map<HWND, WNDPROC> procs;
-  return procs;
+// What each named control needs on every message it gets: its own window procedure, and its row
+// of the window's layout table, which gives its name and role. A table in the process, not window
+// properties, which under Wine are a round trip to the server each (a list of 32,767 entries
+// filled entry by entry would wait seconds for them).
+struct NamedControl {
+  WNDPROC previous;
+  const ControlSpec* layoutRow;
+};
+std::unordered_map<HWND, NamedControl>& NamedControls() {
+  static std::unordered_map<HWND, NamedControl> controls;
+  return controls;
 }
 
-const ControlSpec* SpecOf(HWND handle) {
-  return static_cast<const ControlSpec*>(GetPropA(handle, kSpecProperty));
+// The control's layout row, or nothing once the control is gone.
+const ControlSpec* LayoutRowOf(HWND handle) {
+  const auto found = NamedControls().find(handle);
+  return found == NamedControls().end() ? nullptr : found->second.layoutRow;
 }
 
 std::string CaptionOf(HWND handle) {
@@ -114,9 +120,9 @@ class NamedAccessible final : public IAccessible {
     if (!IsSelf(child)) return standard_ ? standard_->get_accName(child, name) : E_INVALIDARG;
     if (!name) return E_POINTER;
     *name = nullptr;
-    const ControlSpec* spec = SpecOf(control_);
-    if (!spec) return E_FAIL;  // the control is gone
-    const std::string text = AccessibleNameOf(*spec, CaptionOf(control_));
+    const ControlSpec* row = LayoutRowOf(control_);
+    if (!row) return E_FAIL;  // the control is gone
+    const std::string text = AccessibleNameOf(*row, CaptionOf(control_));
     const int length =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     *name = SysAllocStringLen(nullptr, static_cast<UINT>(length));
@@ -127,10 +133,10 @@ class NamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!IsSelf(child)) return standard_ ? standard_->get_accRole(child, role) : E_INVALIDARG;
     if (!role) return E_POINTER;
-    const ControlSpec* spec = SpecOf(control_);
-    if (!spec) return E_FAIL;
+    const ControlSpec* row = LayoutRowOf(control_);
+    if (!row) return E_FAIL;
     role->vt = VT_I4;
-    role->lVal = AccessibleRole(spec->kind);
+    role->lVal = AccessibleRole(row->kind);
     return S_OK;
   }
 
@@ -226,16 +232,15 @@ LRESULT AnswerGetObject(HWND control, WPARAM flags) {
 // A Unicode window procedure, so that the controls' Unicode messages (a list's
 // entries of any length, see list_box.cpp) pass through it unconverted.
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto found = PreviousProcs().find(control);
-  if (found == PreviousProcs().end()) return DefWindowProcW(control, message, wParam, lParam);
-  const WNDPROC previous = found->second;
+  const auto found = NamedControls().find(control);
+  if (found == NamedControls().end()) return DefWindowProcW(control, message, wParam, lParam);
+  const WNDPROC previous = found->second.previous;
   if (message == WM_GETOBJECT &&
       static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
     if (const LRESULT answer = AnswerGetObject(control, wParam)) return answer;
   } else if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    PreviousProcs().erase(found);
-    RemovePropA(control, kSpecProperty);
+    NamedControls().erase(found);
   }
   return CallWindowProcW(previous, control, message, wParam, lParam);
 }
@@ -272,8 +277,8 @@ std::string AccessibleNameOf(const ControlSpec& control, const std::string& capt
 }
 
 void NameForScreenReaders(HWND handle, const ControlSpec& control) {
-  SetPropA(handle, kSpecProperty, const_cast<ControlSpec*>(&control));
-  PreviousProcs()[handle] = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
+  NamedControls()[handle] = {reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)),
+                             &control};
   SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControlProc));
 }
 
