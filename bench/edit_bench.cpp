@@ -79,7 +79,7 @@ int main() {
   program.HLPath = halfLife;
   program.ModDir = "cstrike";
 
-  cycle_editor::FrmRotamund& editor = program.frmRotamund();
+  cycle_editor::FrmRotamund& editor = *program.frmRotamund();
   editor.Show();
   platform::ListBox maps = editor.lstBSP(), rotation = editor.lstMap();
   const std::vector<std::string> names = MapNames();

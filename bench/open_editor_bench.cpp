@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the chooser did not open: %s\n", messages.last.c_str());
     return 1;
   }
-  mod_chooser::FrmMods& chooser = program.frmMODS();
+  mod_chooser::FrmMods& chooser = *program.frmMODS();
   std::vector<std::string> offered = chooser.lstModList().Texts();
   auto chosen = std::find(offered.begin(), offered.end(), mod);
   if (chosen == offered.end()) {
@@ -139,9 +139,9 @@ int main(int argc, char** argv) {
   for (int run = 0; run < 5; ++run) {
     open = std::min(open, Milliseconds([&] { chooser.cmdEdit_Click(); }));
     if (!program.IsLoaded(FormId::kRotamund)) break;
-    bspCount = program.frmRotamund().lstBSP().Count();
-    mapCount = program.frmRotamund().lstMap().Count();
-    program.frmRotamund().cmdClose_Click();
+    bspCount = program.frmRotamund()->lstBSP().Count();
+    mapCount = program.frmRotamund()->lstMap().Count();
+    program.frmRotamund()->cmdClose_Click();
     program.ReleaseUnloaded();
     Pump();
   }
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
   // The floor, the least an opening does: list the maps, read the file, match the lines and
   // the names through a set of upper-cased lines, fill both lists.
   program.Load(FormId::kRotamund);
-  cycle_editor::FrmRotamund& editor = program.frmRotamund();
+  cycle_editor::FrmRotamund& editor = *program.frmRotamund();
   std::vector<std::string> files, lines;
   const double floor = Best(5, [&] {
     platform::Listing listing = platform::ListNames(cycle_editor::MapFilesPattern(halfLife, mod),

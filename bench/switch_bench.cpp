@@ -17,21 +17,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/activation.h"
-#include "app/profiles.h"
+#include "game_files/profile_switch.h"
+#include "game_files/profiles.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 
 namespace {
-
-class SilentMessages : public platform::MessageBoxes {
- public:
-  void Show(HWND, const std::string& text, const std::optional<std::string>&,
-            platform::MessageStyle) override {
-    last = text;
-  }
-  std::string last;
-};
 
 // The live files as the kill test leaves them before its switch.
 bool PutBackLiveFiles(const std::string& game) {
@@ -44,7 +35,8 @@ bool PutBackLiveFiles(const std::string& game) {
       {"mapcycle.txt", tools::DemoFileContent("mapcycle.old.txt")},
       {"liblist.gam", tools::DemoFileContent("liblist_old.gam")},
       {"bot.cfg", tools::DemoFileContent("bot.cfg.red")}};
-  for (const app::FileCopy& copy : app::ProfileFor(app::ProfileId::kRambot).waypoints) {
+  for (const game_files::FileCopy& copy :
+       game_files::ProfileFor(game_files::ProfileId::kRambot).waypoints) {
     files.emplace_back(copy.destination, std::string("old ") + copy.destination);
   }
   return std::all_of(files.begin(), files.end(), [&](const auto& file) {
@@ -70,12 +62,13 @@ bool CopyFlushedRenamed(const std::string& source, const std::string& destinatio
 }
 
 // The floor's round: the switch's file work and nothing else.
-bool Floor(const std::string& game, const app::Profile& nnb) {
+bool Floor(const std::string& game, const game_files::Profile& nnb) {
   const std::string backups = game + "\\launcher backups", kept = backups + "\\floor";
   bool ok = CreateDirectoryA(backups.c_str(), nullptr) && CreateDirectoryA(kept.c_str(), nullptr) &&
             CreateDirectoryA((kept + "\\maps").c_str(), nullptr);
   std::vector<std::string> old = {"maps\\stray.wpt"};
-  for (const app::FileCopy& copy : app::ProfileFor(app::ProfileId::kRambot).waypoints) {
+  for (const game_files::FileCopy& copy :
+       game_files::ProfileFor(game_files::ProfileId::kRambot).waypoints) {
     old.push_back(copy.destination);
   }
   for (const std::string& name : old) {
@@ -85,7 +78,7 @@ bool Floor(const std::string& game, const app::Profile& nnb) {
       {nnb.mapCycleSource, "mapcycle.txt"},
       {nnb.botConfigSource, "bot.cfg"},
       {nnb.libraryListSource, "liblist.gam"}};
-  for (const app::FileCopy& copy : nnb.waypoints)
+  for (const game_files::FileCopy& copy : nnb.waypoints)
     installs.emplace_back(copy.source, copy.destination);
   for (const auto& [source, live] : installs) {
     ok = ok && CopyFlushedRenamed(game + "\\" + source, game + "\\" + live);
@@ -119,8 +112,8 @@ int main() {
       std::string(base) + "switch-bench-" + std::to_string(GetCurrentProcessId());
   const std::string game = halfLife + "\\cstrike";
   bool ready = tools::InstallDemoGame(halfLife);
-  const app::Profile& nnb = app::ProfileFor(app::ProfileId::kNNBot);
-  for (const app::FileCopy& copy : nnb.waypoints) {
+  const game_files::Profile& nnb = game_files::ProfileFor(game_files::ProfileId::kNNBot);
+  for (const game_files::FileCopy& copy : nnb.waypoints) {
     std::string content;
     while (content.size() < (1u << 20)) content += std::string(copy.source) + " ";
     ready = tools::WriteTextFile(game + "\\" + copy.source, content) && ready;
@@ -130,7 +123,6 @@ int main() {
     return 1;
   }
 
-  SilentMessages messages;
   std::vector<double> times, floors;
   for (int round = -2; round < rounds; ++round) {  // two rounds of each to warm up
     for (bool floor : {true, false}) {
@@ -139,11 +131,14 @@ int main() {
         return 1;
       }
       const auto start = std::chrono::steady_clock::now();
-      const bool switched =
-          floor ? Floor(game, nnb) : app::ActivateProfile(nnb, game, messages, nullptr);
+      game_files::SwitchOutcome outcome;
+      const bool switched = floor ? Floor(game, nnb)
+                                  : (outcome = game_files::SwitchProfile(nnb, game)).result ==
+                                        game_files::SwitchResult::kSwitched;
       const auto stop = std::chrono::steady_clock::now();
       if (!switched) {
-        std::printf("the %s failed: %s\n", floor ? "floor" : "switch", messages.last.c_str());
+        std::printf("the %s failed: %s\n", floor ? "floor" : "switch",
+                    outcome.error.Message().c_str());
         return 1;
       }
       if (round >= 0) {

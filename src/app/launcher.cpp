@@ -1,13 +1,16 @@
 #include "app/launcher.h"
 
-#include "app/activation.h"
-#include "app/folder_turn.h"
-#include "app/game_launch.h"
 #include "app/launcher_layout.h"
+#include "app/launcher_messages.h"
+#include "game_files/folder_turn.h"
+#include "game_files/game_launch.h"
+#include "game_files/profile_switch.h"
 #include "game_finder/game_folder.h"
 #include "game_finder/install_path.h"
 
 namespace app {
+
+using namespace game_files;
 
 Launcher::Launcher(Program& program) : platform::Form(LauncherLayout()), program_(program) {}
 
@@ -55,13 +58,24 @@ game_finder::GameSearch Launcher::SearchForGame() {
   return search;
 }
 
-void Launcher::Activate(ProfileId profile) {
-  auto locate = [&] {
-    const game_finder::GameSearch search = SearchForGame();
-    return SwitchFolder{game_finder::SwitchCounterStrikeFolder(search),
-                        game_finder::NotFoundFailureText(search)};
-  };
-  ActivateProfile(ProfileFor(profile), locate, program_.services().messages, window());
+// The profile's message comes first, before the game is looked for or any
+// file is looked at.
+void Launcher::Activate(ProfileId id) {
+  using platform::MessageStyle;
+  platform::MessageBoxes& messages = program_.services().messages;
+  const Profile& profile = ProfileFor(id);
+  messages.Show(window(), profile.message, kActivationTitle, MessageStyle::kInformation);
+  const game_finder::GameSearch search = SearchForGame();
+  const SwitchOutcome outcome = SwitchProfile(
+      profile, game_finder::SwitchCounterStrikeFolder(search), [&](const PutBack& putBack) {
+        messages.Show(window(), PutBackText(putBack, profile.name), std::nullopt,
+                      MessageStyle::kInformation);
+      });
+  if (outcome.result == SwitchResult::kSwitched) return;
+  const std::string note = game_finder::NotFoundFailureText(search);
+  messages.Show(window(),
+                SwitchFailureText(outcome, profile.name) + (note.empty() ? "" : "\n\n" + note),
+                std::nullopt, MessageStyle::kCritical);
 }
 
 void Launcher::and_Click() { Activate(ProfileId::kAndroid); }
@@ -76,7 +90,16 @@ void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
 
 void Launcher::PutBackCutShortSwitch() {
-  PutBackAtStart(game_finder::SwitchCounterStrikeFolder(), program_.services().messages, window());
+  using platform::MessageStyle;
+  platform::MessageBoxes& messages = program_.services().messages;
+  const std::string folder = game_finder::SwitchCounterStrikeFolder();
+  const platform::Status failed = PutBackAtStart(folder, [&](const PutBack& putBack) {
+    messages.Show(window(), PutBackText(putBack, {}), std::nullopt, MessageStyle::kInformation);
+  });
+  if (!failed.ok()) {
+    messages.Show(window(), PutBackAtStartFailureText(folder, failed), std::nullopt,
+                  MessageStyle::kCritical);
+  }
 }
 
 // On a failure the program stays open so that the user can put things right
@@ -84,10 +107,15 @@ void Launcher::PutBackCutShortSwitch() {
 void Launcher::cstrike_Click() {
   using namespace game_finder;
   const GameSearch search = SearchForGame();
-  if (LaunchGame(HalfLifeFolderFor(Job::kSwitchOrLaunch, search), program_.services().messages,
-                 window(), NotFoundFailureText(search))) {
+  const platform::Status launched = LaunchGame(HalfLifeFolderFor(Job::kSwitchOrLaunch, search));
+  if (launched.ok()) {
     program_.End();
+    return;
   }
+  const std::string note = NotFoundFailureText(search);
+  program_.services().messages.Show(
+      window(), LaunchFailureText(launched) + (note.empty() ? "" : "\n\n" + note), std::nullopt,
+      platform::MessageStyle::kCritical);
 }
 
 // Loading the chooser lists the modifications; it may unload itself while it

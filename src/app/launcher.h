@@ -1,8 +1,8 @@
 // The main window: bot profile buttons, game launch, map cycle, exit.
 #pragma once
 
-#include "app/profiles.h"
 #include "app/program.h"
+#include "game_files/profiles.h"
 #include "game_finder/game_search.h"
 #include "platform/form.h"
 
@@ -56,7 +56,7 @@ class Launcher : public platform::Form {
   // Looks for the game afresh for a switch or the launch; a folder the player
   // named that is not used is reported first.
   game_finder::GameSearch SearchForGame();
-  void Activate(ProfileId profile);
+  void Activate(game_files::ProfileId profile);
 
   Program& program_;
 };

@@ -52,12 +52,11 @@ void Program::Load(FormId id) {
 }
 
 void Program::Show(FormId id) {
-  Load(id);
-  if (IsLoaded(id)) form(id).Show();
+  if (platform::Form* form = Loaded(id)) form->Show();
 }
 
 void Program::Hide(FormId id) {
-  if (IsLoaded(id)) form(id).Hide();
+  if (auto& form = forms_[static_cast<size_t>(id)]) form->Hide();
 }
 
 void Program::Unload(FormId id) {
@@ -73,19 +72,28 @@ void Program::Unload(FormId id) {
 
 bool Program::IsLoaded(FormId id) const { return forms_[static_cast<size_t>(id)] != nullptr; }
 
-platform::Form& Program::form(FormId id) {
+platform::Form* Program::Loaded(FormId id) {
   Load(id);
-  return *forms_[static_cast<size_t>(id)];
+  return forms_[static_cast<size_t>(id)].get();
 }
 
-Launcher& Program::launcher() { return static_cast<Launcher&>(form(FormId::kLauncher)); }
+Launcher* Program::launcher() { return static_cast<Launcher*>(Loaded(FormId::kLauncher)); }
 
-mod_chooser::FrmMods& Program::frmMODS() {
-  return static_cast<mod_chooser::FrmMods&>(form(FormId::kMods));
+mod_chooser::FrmMods* Program::frmMODS() {
+  return static_cast<mod_chooser::FrmMods*>(Loaded(FormId::kMods));
 }
 
-cycle_editor::FrmRotamund& Program::frmRotamund() {
-  return static_cast<cycle_editor::FrmRotamund&>(form(FormId::kRotamund));
+cycle_editor::FrmRotamund* Program::frmRotamund() {
+  return static_cast<cycle_editor::FrmRotamund*>(Loaded(FormId::kRotamund));
+}
+
+std::string Program::FillCycleEditor(std::vector<std::string> maps,
+                                     std::vector<std::string> rotation,
+                                     const std::string& cyclePath,
+                                     std::optional<std::string> fileBytes) {
+  cycle_editor::FrmRotamund* editor = frmRotamund();
+  if (!editor) return {};
+  return editor->Open(std::move(maps), std::move(rotation), cyclePath, std::move(fileBytes));
 }
 
 void Program::End() {

@@ -7,10 +7,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/form_host.h"
 #include "platform/handles.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
@@ -26,50 +28,37 @@ namespace app {
 
 class Launcher;
 
-enum class FormId { kLauncher, kMods, kRotamund, kCount };
+using platform::FormId;
+using platform::Services;
 
-// What the windows use of the outside world; tests pass their own.
-struct Services {
-  platform::MessageBoxes& messages;
-  platform::RandomSource& random;
-};
-
-class Program {
+// The program's windows: program start knows each of them; they reach one
+// another only through the FormHost it is.
+class Program : public platform::FormHost {
  public:
   explicit Program(Services services);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The Half-Life folder of the mod chooser and the editor: the registry's
-  // install folder as it holds it ("No Name" when it holds none), or the folder
-  // the game was found in (see game_finder::HalfLifeFolderFor).
-  std::string HLPath;
-  // The modification folder chosen in the mod chooser.
-  std::string ModDir;
+  Services& services() override { return services_; }
 
-  Services& services() { return services_; }
+  void Load(FormId id) override;
+  void Show(FormId id) override;
+  void Hide(FormId id) override;
+  void Unload(FormId id) override;
+  bool IsLoaded(FormId id) const override;
+  platform::Form* Loaded(FormId id) override;
+  void End() override;
+  std::string FillCycleEditor(std::vector<std::string> maps, std::vector<std::string> rotation,
+                              const std::string& cyclePath,
+                              std::optional<std::string> fileBytes) override;
 
-  // Loads the window if needed; it may unload itself while it loads.
-  void Load(FormId id);
-  // Loads the window if needed, then shows it unless it unloaded itself.
-  void Show(FormId id);
-  void Hide(FormId id);
-  // Hides the window and takes it out of the loaded ones (the program ends
-  // when none is left). The form and its window are destroyed only by
-  // ReleaseUnloaded, after the handler that ran has returned: a handler may
-  // unload its own window.
-  void Unload(FormId id);
-  bool IsLoaded(FormId id) const;
+  // The window, loaded first if it is not; nothing when it could not be
+  // loaded or unloaded itself while it loaded.
+  Launcher* launcher();
+  mod_chooser::FrmMods* frmMODS();
+  cycle_editor::FrmRotamund* frmRotamund();
 
-  // The loaded window (loading it first).
-  Launcher& launcher();
-  mod_chooser::FrmMods& frmMODS();
-  cycle_editor::FrmRotamund& frmRotamund();
-  platform::Form& form(FormId id);
-
-  // Ends the program at once, whatever is loaded.
-  void End();
   bool ended() const { return ended_; }
 
   // Destroys the forms unloaded by the handler that just ran, with their

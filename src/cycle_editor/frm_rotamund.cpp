@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "app/about.h"
+#include "cycle_editor/frm_rotamund_messages.h"
+#include "platform/about_box.h"
 #include "platform/byte_order_marks.h"
-#include "platform/message_text.h"
 #include "platform/status.h"
 #include "platform/text.h"
 
 namespace cycle_editor {
 
-FrmRotamund::FrmRotamund(app::Program& program)
+FrmRotamund::FrmRotamund(platform::FormHost& program)
     : platform::Form(FrmRotamundLayout()),
       program_(program),
       model_(mapsView_, rotationView_, platform::CompareNoCase) {}
@@ -25,15 +25,7 @@ std::string FrmRotamund::Open(std::vector<std::string> maps, std::vector<std::st
   const std::vector<std::size_t> shownOtherwise = model_.Fill(std::move(maps), std::move(rotation));
   ShowCounts();
   if (shownOtherwise.empty()) return {};
-  constexpr std::size_t kLinesNamed = 10;
-  std::vector<std::string> lines;
-  for (std::size_t line : shownOtherwise) lines.push_back("line " + std::to_string(line + 1));
-  return "Some lines of " + platform::Quoted(cyclePath) +
-         " are shown in the list other than they are: cut short, or with characters that this "
-         "system's code page cannot show.\n" +
-         platform::FirstLinesAndCount(lines, kLinesNamed) +
-         "\n\nThe editor keeps these lines as they are" +
-         (utf16_ ? ". " + std::string(kUtf16Refusal) : ", and saving writes them back unchanged.");
+  return ShownOtherwiseText(cyclePath, shownOtherwise, utf16_);
 }
 
 void FrmRotamund::OnControlEvent(int controlId, platform::ControlEvent event) {
@@ -75,10 +67,10 @@ void FrmRotamund::lstMap_DblClick() { cmdRemove_Click(); }
 
 // Back to the chooser as it was; unsaved edits go with the editor.
 void FrmRotamund::cmdClose_Click() {
-  program_.Show(app::FormId::kMods);
+  program_.Show(platform::FormId::kMods);
   program_.Unload(kId);
 }
 
-void FrmRotamund::Image1_Click() { app::ShowAboutBox(program_.services().messages, window()); }
+void FrmRotamund::Image1_Click() { platform::ShowAboutBox(program_.services().messages, window()); }
 
 }  // namespace cycle_editor

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
 #include "cycle_editor/editor_model.h"
 #include "platform/form.h"
+#include "platform/form_host.h"
 #include "platform/list_box.h"
 #include "platform/status.h"
 
@@ -16,7 +16,7 @@ namespace cycle_editor {
 
 class FrmRotamund : public platform::Form {
  public:
-  static constexpr app::FormId kId = app::FormId::kRotamund;
+  static constexpr platform::FormId kId = platform::FormId::kRotamund;
 
   enum ControlId {
     kCmdClose = 100,
@@ -34,7 +34,7 @@ class FrmRotamund : public platform::Form {
     kLabel1,
   };
 
-  explicit FrmRotamund(app::Program& program);
+  explicit FrmRotamund(platform::FormHost& program);
 
   void cmdMove_Click();
   void cmdRemove_Click();
@@ -92,16 +92,7 @@ class FrmRotamund : public platform::Form {
     int id_;
   };
 
-  // Why a UTF-16 rotation file is not saved.
-  static constexpr const char* kUtf16Refusal =
-      "The file is UTF-16 text and the editor writes 8-bit text, so saving is turned off for "
-      "it: save it as ANSI text in a text editor to edit it here.";
-
-  // Keeps the rotation file as it is on disk in a backup when it is not the file the editor
-  // opened or last saved (another program changed it); `kept` receives the backup's path.
-  platform::Status KeepChangedFile(const std::string& path, std::string& kept) const;
-
-  app::Program& program_;
+  platform::FormHost& program_;
   std::string cyclePath_;
   bool utf16_ = false;                    // the rotation file starts with a UTF-16 byte-order mark
   std::optional<std::string> fileBytes_;  // the rotation file as opened or last saved

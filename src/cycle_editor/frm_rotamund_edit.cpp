@@ -5,14 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/backups.h"
-#include "app/folder_turn.h"
 #include "cycle_editor/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
-#include "cycle_editor/mod_cycle.h"
-#include "platform/files.h"
-#include "platform/status.h"
-#include "platform/writer_turn.h"
+#include "cycle_editor/frm_rotamund_messages.h"
+#include "game_files/cycle_save.h"
 
 namespace cycle_editor {
 
@@ -38,55 +34,34 @@ void FrmRotamund::cmdRandom_Click() {
   model_.Shuffle([&] { return random.NextUniform(); });
 }
 
-// Replaces the modification's cycle file with the rotation. The file is
-// written beside its old self and renamed over it, so a failed save leaves the
-// old file whole; the failure is reported and the rotation stays in the editor.
-// The save takes the folder's writer's turn, so no switch of another launcher
-// runs meanwhile, and a file another program changed since it was opened is
-// kept in a backup first and named.
+// Replaces the modification's cycle file with the rotation (see
+// game_files::SaveCycleFile): a failed save is reported and the rotation stays
+// in the editor; a file another program changed since it was opened is kept in
+// a backup first and named.
 void FrmRotamund::cmdSave_Click() {
   if (model_.rotation().empty()) return;
-  const std::string& path = cyclePath_;
   platform::MessageBoxes& messages = program_.services().messages;
   const std::string bytes = cycle::FormatCycle(model_.rotation());
-  std::string kept;
-  platform::Status saved = platform::Status::Failed(kUtf16Refusal, ERROR_NOT_SUPPORTED);
+  game_files::SaveOutcome saved;
   if (!utf16_) {
-    platform::WriterTurn turn;
-    saved = app::TakeFolderTurn(platform::FolderOf(path), turn, messages, window());
-    if (saved.ok()) saved = KeepChangedFile(path, kept);
-    if (saved.ok()) saved = platform::ReplaceWithBytes(path, bytes, path + platform::kSavingSuffix);
+    saved = game_files::SaveCycleFile(
+        cyclePath_, bytes, fileBytes_, [&](const game_files::PutBack& putBack) {
+          messages.Show(window(), PutBackBeforeSaveText(putBack), std::nullopt,
+                        platform::MessageStyle::kInformation);
+        });
   }
-  if (!saved.ok()) {
-    messages.Show(window(),
-                  "The map cycle was not saved to " + platform::Quoted(path) + ".\n\n" +
-                      (utf16_ ? std::string(kUtf16Refusal) : saved.Message()) +
-                      "\n\nThe file was left as it was.",
-                  std::nullopt, platform::MessageStyle::kCritical);
+  if (utf16_ || !saved.error.ok()) {
+    messages.Show(window(), SaveFailureText(cyclePath_, saved, utf16_), std::nullopt,
+                  platform::MessageStyle::kCritical);
     return;
   }
   fileBytes_ = bytes;
-  if (kept.empty()) {
-    messages.Show(window(), "Map Saved", "Saved", platform::MessageStyle::kPlain);
-    return;
+  if (saved.keptChanged.empty()) {
+    messages.Show(window(), kSavedText, kSavedTitle, platform::MessageStyle::kPlain);
+  } else {
+    messages.Show(window(), SavedOverChangedText(cyclePath_, saved.keptChanged), kSavedTitle,
+                  platform::MessageStyle::kInformation);
   }
-  messages.Show(window(),
-                "Map Saved\n\nAnother program had changed " + platform::Quoted(path) +
-                    " since the editor opened it. That version is kept as " +
-                    platform::Quoted(kept) + ".",
-                "Saved", platform::MessageStyle::kInformation);
-}
-
-platform::Status FrmRotamund::KeepChangedFile(const std::string& path, std::string& kept) const {
-  std::string onDisk;
-  const platform::Status read = platform::ReadWholeFile(path, onDisk);
-  if (read.notFound()) return platform::Status::Ok();
-  if (!read.ok()) return read;
-  if (fileBytes_ == onDisk) return read;
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  app::SwitchBackups backups(platform::FolderOf(path), now);
-  return backups.Keep(kCycleFileName, kept);
 }
 
 }  // namespace cycle_editor

@@ -1,9 +1,8 @@
 #include "mod_chooser/frm_mods.h"
 
-#include "app/about.h"
-#include "app/launcher.h"
 #include "game_finder/game_folder.h"
 #include "mod_chooser/mod_discovery.h"
+#include "platform/about_box.h"
 #include "platform/message_text.h"
 
 namespace mod_chooser {
@@ -11,14 +10,16 @@ namespace {
 
 // Messages of the load belong to the window the user sees: the main window
 // while the chooser is still hidden, so that it cannot be used meanwhile.
-HWND LoadMessageOwner(app::Program& program, const FrmMods& chooser) {
-  if (chooser.IsVisible() || !program.IsLoaded(app::FormId::kLauncher)) return chooser.window();
-  return program.launcher().window();
+HWND LoadMessageOwner(platform::FormHost& program, const FrmMods& chooser) {
+  if (chooser.IsVisible() || !program.IsLoaded(platform::FormId::kLauncher))
+    return chooser.window();
+  return program.Loaded(platform::FormId::kLauncher)->window();
 }
 
 }  // namespace
 
-FrmMods::FrmMods(app::Program& program) : platform::Form(FrmModsLayout()), program_(program) {}
+FrmMods::FrmMods(platform::FormHost& program)
+    : platform::Form(FrmModsLayout()), program_(program) {}
 
 void FrmMods::OnControlEvent(int controlId, platform::ControlEvent event) {
   using platform::ControlEvent;
@@ -66,10 +67,10 @@ void FrmMods::Form_Load() {
 }
 
 void FrmMods::cmdClose_Click() {
-  program_.Show(app::FormId::kLauncher);
+  program_.Show(platform::FormId::kLauncher);
   program_.Unload(kId);
 }
 
-void FrmMods::Image1_Click() { app::ShowAboutBox(program_.services().messages, window()); }
+void FrmMods::Image1_Click() { platform::ShowAboutBox(program_.services().messages, window()); }
 
 }  // namespace mod_chooser

@@ -2,7 +2,7 @@
 // the map-cycle editor on one of them.
 #pragma once
 
-#include "app/program.h"
+#include "platform/form_host.h"
 #include "platform/form.h"
 #include "platform/list_box.h"
 
@@ -10,11 +10,11 @@ namespace mod_chooser {
 
 class FrmMods : public platform::Form {
  public:
-  static constexpr app::FormId kId = app::FormId::kMods;
+  static constexpr platform::FormId kId = platform::FormId::kMods;
 
   enum ControlId { kCmdEdit = 100, kCmdClose, kLstModList, kImage1, kLabel1 };
 
-  explicit FrmMods(app::Program& program);
+  explicit FrmMods(platform::FormHost& program);
 
   void Form_Load() override;
   void cmdEdit_Click();
@@ -29,7 +29,7 @@ class FrmMods : public platform::Form {
   void OnCloseBox() override;
 
  private:
-  app::Program& program_;
+  platform::FormHost& program_;
 };
 
 const platform::FormSpec& FrmModsLayout();

@@ -1,5 +1,4 @@
 // Opening the map-cycle editor on the chosen modification.
-#include "cycle_editor/frm_rotamund.h"
 #include "cycle_editor/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
 #include "platform/message_text.h"
@@ -16,22 +15,22 @@ void FrmMods::cmdEdit_Click() {
   if (!opened.problem.empty()) {
     // No hidden editor may stay behind: it would keep the program running
     // after the chooser is closed.
-    program_.Unload(app::FormId::kRotamund);
+    program_.Unload(platform::FormId::kRotamund);
     program_.services().messages.Show(window(), opened.problem, platform::kCannotContinueTitle,
                                       platform::MessageStyle::kCritical);
     return;
   }
 
   // The editor is filled while it is still hidden.
-  program_.Load(app::FormId::kRotamund);
-  if (!program_.IsLoaded(app::FormId::kRotamund)) return;
-  cycle_editor::FrmRotamund& editor = program_.frmRotamund();
-  const std::string notice = editor.Open(std::move(opened.maps), std::move(opened.rotation),
-                                         opened.cyclePath, std::move(opened.bytes));
-  program_.Show(app::FormId::kRotamund);
+  platform::Form* editor = program_.Loaded(platform::FormId::kRotamund);
+  if (!editor) return;
+  const std::string notice =
+      program_.FillCycleEditor(std::move(opened.maps), std::move(opened.rotation), opened.cyclePath,
+                               std::move(opened.bytes));
+  program_.Show(platform::FormId::kRotamund);
   program_.Hide(kId);
   if (!notice.empty()) {
-    program_.services().messages.Show(editor.window(), notice, std::nullopt,
+    program_.services().messages.Show(editor->window(), notice, std::nullopt,
                                       platform::MessageStyle::kInformation);
   }
 }

@@ -169,6 +169,11 @@ Status CheckNotHeldOpen(const std::string& path) {
   return Status::LastError("Could not replace " + Quoted(path));
 }
 
+Status CheckReadable(const std::string& path) {
+  if (OpenForReading(path)) return Status::Ok();
+  return Status::LastError("Could not read " + Quoted(path));
+}
+
 bool SameContent(const std::string& first, const std::string& second) {
   UniqueHandle files[] = {OpenForReading(first), OpenForReading(second)};
   LARGE_INTEGER sizes[2] = {};

@@ -53,6 +53,10 @@ bool IsReadOnly(const std::string& path);
 // that stops it being replaced or deleted now (without sharing its deletion).
 Status CheckNotHeldOpen(const std::string& path);
 
+// Fails, with the system's reason, when the existing file `path` cannot be
+// opened for reading now.
+Status CheckReadable(const std::string& path);
+
 // True when both files can be read and hold the same bytes.
 bool SameContent(const std::string& first, const std::string& second);
 

@@ -15,6 +15,22 @@ inline std::string NothingListedText(const std::string& pattern) {
   return "No files present in: " + pattern;
 }
 
+// Each of `lines` after a line break.
+inline std::string LinesOf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\n" + line;
+  return text;
+}
+
+// Why a switch or a save in `folder` did not go on: a switch cut short there
+// could not be put back (`action` and `reason` say what failed).
+inline std::string PutBackFailedText(const std::string& folder, const std::string& action,
+                                     const std::string& reason) {
+  return "A switch of the bot profile files in \"" + folder +
+         "\" did not finish, and putting its files back as they were failed. " + action + ".\n\n" +
+         reason;
+}
+
 // Each of `lines` after a line break, the first `most` of them, then a line
 // "and N more" for the rest when there are more.
 inline std::string FirstLinesAndCount(const std::vector<std::string>& lines, std::size_t most) {

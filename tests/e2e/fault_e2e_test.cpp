@@ -15,8 +15,8 @@
 #include <optional>
 #include <set>
 
-#include "app/profiles.h"
-#include "app/switch_journal.h"
+#include "game_files/profiles.h"
+#include "game_files/switch_journal.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "launcher_app.h"
 #include "platform/status.h"
@@ -139,13 +139,13 @@ Work SaveWork(const std::string& halfLife) {
 Work SwitchWork(size_t bytes) {
   ResetDemoGame();
   const std::string game = std::string(kGame) + "\\";
-  for (const app::FileCopy& copy : app::ProfileFor(app::ProfileId::kRambot).waypoints) {
+  for (const game_files::FileCopy& copy : game_files::ProfileFor(game_files::ProfileId::kRambot).waypoints) {
     EXPECT_TRUE(
         tools::WriteTextFile(game + copy.destination, std::string("old ") + copy.destination));
   }
   EXPECT_TRUE(tools::WriteTextFile(game + "maps\\stray.wpt", "stray"));
-  const app::Profile& nnb = app::ProfileFor(app::ProfileId::kNNBot);
-  for (const app::FileCopy& copy : nnb.waypoints) {
+  const game_files::Profile& nnb = game_files::ProfileFor(game_files::ProfileId::kNNBot);
+  for (const game_files::FileCopy& copy : nnb.waypoints) {
     std::string content;
     while (content.size() < bytes) content += std::string(copy.source) + " ";
     EXPECT_TRUE(tools::WriteTextFile(game + copy.source, content));
@@ -158,7 +158,7 @@ Work SwitchWork(size_t bytes) {
   work.after["mapcycle.txt"] = FileBytes(game + nnb.mapCycleSource);
   work.after["bot.cfg"] = FileBytes(game + nnb.botConfigSource);
   work.after["liblist.gam"] = FileBytes(game + nnb.libraryListSource);
-  for (const app::FileCopy& copy : nnb.waypoints) {
+  for (const game_files::FileCopy& copy : nnb.waypoints) {
     work.after[copy.destination] = FileBytes(game + copy.source);
   }
   // The library list is the last file the switch installs; the files it kept beside the live ones
@@ -359,7 +359,7 @@ void KillAtManyMoments(const char* name, int kills, const Work& work) {
   }
   int landed[3] = {}, journals = 0, nextRuns = 0;
   Clock::duration lastBefore{}, firstAfter = length * 3 / 2;
-  const std::string journalPath = work.folder + "\\" + app::kJournalName;
+  const std::string journalPath = work.folder + "\\" + game_files::kJournalName;
   auto journalThere = [&] {
     return GetFileAttributesA(journalPath.c_str()) != INVALID_FILE_ATTRIBUTES;
   };
@@ -383,7 +383,7 @@ void KillAtManyMoments(const char* name, int kills, const Work& work) {
     // A journal cut short while it was written means no live file had changed: nothing to say.
     std::string journalText;
     const bool journal =
-        tools::ReadTextFile(journalPath, journalText) && app::ParseJournal(journalText).has_value();
+        tools::ReadTextFile(journalPath, journalText) && game_files::ParseJournal(journalText).has_value();
     journals += journal;
     const bool leftSomething = journal || !Collect(work.folder).temporaries.empty();
     if (work.commits || (leftSomething && nextRuns++ < work.nextRuns)) {

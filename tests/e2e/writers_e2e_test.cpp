@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/profiles.h"
+#include "game_files/profiles.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "launcher_app.h"
 #include "support/demo_game.h"
@@ -24,16 +24,16 @@ std::string Live(const std::string& name) { return FileBytes(kGame + "\\" + name
 
 // The profile whose files are all live (its map cycle, library list and waypoint set, and its
 // bot configuration if it has one), or nothing for a mixed game.
-std::optional<app::ProfileId> LiveProfile() {
-  for (app::ProfileId id : {app::ProfileId::kNNBot, app::ProfileId::kRambot}) {
-    const app::Profile& profile = app::ProfileFor(id);
+std::optional<game_files::ProfileId> LiveProfile() {
+  for (game_files::ProfileId id : {game_files::ProfileId::kNNBot, game_files::ProfileId::kRambot}) {
+    const game_files::Profile& profile = game_files::ProfileFor(id);
     bool whole = Live("mapcycle.txt") == Live(profile.mapCycleSource) &&
                  Live("liblist.gam") == Live(profile.libraryListSource) &&
                  (!profile.botConfigSource || Live("bot.cfg") == Live(profile.botConfigSource));
     std::vector<std::string> waypoints = tools::FolderNames(kGame + "\\maps");
     std::erase_if(waypoints, [](const std::string& name) { return !name.ends_with(".wpt"); });
     whole = whole && waypoints.size() == profile.waypoints.size();
-    for (const app::FileCopy& copy : profile.waypoints) {
+    for (const game_files::FileCopy& copy : profile.waypoints) {
       whole = whole && Live(copy.destination) == Live(copy.source);
     }
     if (whole) return id;
@@ -46,8 +46,8 @@ std::optional<app::ProfileId> LiveProfile() {
 // that went last, whole, with nothing left beside it.
 TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
   ResetDemoGame();
-  for (const app::ProfileId id : {app::ProfileId::kNNBot, app::ProfileId::kRambot}) {
-    for (const app::FileCopy& copy : app::ProfileFor(id).waypoints) {
+  for (const game_files::ProfileId id : {game_files::ProfileId::kNNBot, game_files::ProfileId::kRambot}) {
+    for (const game_files::FileCopy& copy : game_files::ProfileFor(id).waypoints) {
       std::string content;
       while (content.size() < (1 << 20)) content += std::string(copy.source) + " ";
       ASSERT_TRUE(tools::WriteTextFile(kGame + "\\" + copy.source, content));
@@ -101,7 +101,7 @@ TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
   ASSERT_TRUE(box);
   ASSERT_TRUE(switching.Dismiss(*box));
   ASSERT_TRUE(Driver::WaitIdle(switcherMain));
-  ASSERT_EQ(LiveProfile(), app::ProfileId::kNNBot);
+  ASSERT_EQ(LiveProfile(), game_files::ProfileId::kNNBot);
 
   const std::string outside = "de_notepad\r\n";
   for (const std::string& found : {Live("mapcycle.nnb.txt"), outside}) {

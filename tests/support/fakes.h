@@ -51,8 +51,8 @@ class ScriptedRandom : public platform::RandomSource {
 // The program in-process, with both stand-ins; its windows are loaded on first use.
 class ProgramTest : public ::testing::Test {
  protected:
-  mod_chooser::FrmMods& chooser() { return program_.frmMODS(); }
-  cycle_editor::FrmRotamund& editor() { return program_.frmRotamund(); }
+  mod_chooser::FrmMods& chooser() { return *program_.frmMODS(); }
+  cycle_editor::FrmRotamund& editor() { return *program_.frmRotamund(); }
 
   RecordingMessageBoxes messages_;
   ScriptedRandom random_;

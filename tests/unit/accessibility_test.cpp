@@ -101,7 +101,7 @@ TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasAMeaningfulNameAndItsR
                                          &cycle_editor::FrmRotamundLayout()};
   size_t checked = 0, controls = 0;
   for (size_t i = 0; i < std::size(forms); ++i) {
-    const platform::Form& form = program_.form(forms[i].second);
+    const platform::Form& form = *program_.Loaded(forms[i].second);
     for (const platform::ControlSpec& row : layouts[i]->controls) {
       ++controls;
       const std::string key = std::string(forms[i].first) + "." + row.name;

@@ -11,12 +11,11 @@
 #include <optional>
 #include <set>
 
-#include "app/activation.h"
-#include "app/folder_turn.h"
-#include "app/switch_journal.h"
-#include "cycle_editor/frm_rotamund.h"
-#include "fakes.h"
 #include "faulty_file_system.h"
+#include "game_files/cycle_save.h"
+#include "game_files/folder_turn.h"
+#include "game_files/profile_switch.h"
+#include "game_files/switch_journal.h"
 #include "platform/files.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -82,10 +81,10 @@ void ExpectNoTemporaryFile(const Tree& now) {
 // A small game for a switch to touch every kind of file: a map cycle and a bot.cfg of the player's
 // own and a waypoint replaced (all backed up), a waypoint added, one of the player's own removed
 // (backed up), and a library list that an on-line copy holds (no backup).
-constexpr app::FileCopy kWaypoints[] = {{"maps\\tst\\a.wpt", "maps\\a.wpt"},
-                                        {"maps\\tst\\b.wpt", "maps\\b.wpt"}};
-constexpr app::Profile kProfile = {"Test",        "Test message",    "mapcycle.tst.txt",
-                                   "bot.cfg.tst", "liblist.gam.tst", kWaypoints};
+constexpr game_files::FileCopy kWaypoints[] = {{"maps\\tst\\a.wpt", "maps\\a.wpt"},
+                                               {"maps\\tst\\b.wpt", "maps\\b.wpt"}};
+constexpr game_files::Profile kProfile = {"Test",        "Test message",    "mapcycle.tst.txt",
+                                          "bot.cfg.tst", "liblist.gam.tst", kWaypoints};
 const std::vector<std::string> kUnique = {"mapcycle.txt", "bot.cfg", "maps\\a.wpt", "maps\\c.wpt"};
 
 Tree SmallGame() {
@@ -94,12 +93,12 @@ Tree SmallGame() {
   for (const char* prepared : {"mapcycle.tst.txt", "bot.cfg.tst", "liblist.gam.tst"}) {
     game[prepared] = std::string("prepared ") + prepared;
   }
-  for (const app::FileCopy& copy : kWaypoints)
+  for (const game_files::FileCopy& copy : kWaypoints)
     game[copy.source] = std::string("from ") + copy.source;
   return game;
 }
 
-class EveryCallTest : public testing_support::ProgramTest {
+class EveryCallTest : public ::testing::Test {
  protected:
   // Runs `work` with every call counted, then again once for each call made to fail, and once
   // for each call after a change on the disk stopping the work there, each time from `before`;
@@ -130,7 +129,7 @@ class EveryCallTest : public testing_support::ProgramTest {
                      std::to_string(calls) + ": " + counting.calls[n - 1].what + " " +
                      counting.calls[n - 1].path);
         Restore(folder, now, before);
-        messages_.shown.clear();
+        putBacks_.clear();
         FaultyFileSystem faulty;
         (crash ? faulty.crashAt : faulty.failAt) = n;
         std::optional<bool> done;
@@ -140,7 +139,7 @@ class EveryCallTest : public testing_support::ProgramTest {
         }
         if (crash) done.reset();
         // The next start of the launcher.
-        app::PutBackAtStart(folder, messages_, nullptr);
+        EXPECT_TRUE(game_files::PutBackAtStart(folder, record_).ok());
         now = Files(folder);
         check(done, now);
       }
@@ -149,6 +148,8 @@ class EveryCallTest : public testing_support::ProgramTest {
     return calls;
   }
   testing_support::TempFolder halfLife_;
+  std::vector<game_files::PutBack> putBacks_;
+  game_files::PutBackReport record_ = [&](const game_files::PutBack& p) { putBacks_.push_back(p); };
 };
 
 TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
@@ -156,7 +157,10 @@ TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
   const Tree before = SmallGame();
   Restore(game, {}, before);
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
-  auto work = [&] { return app::ActivateProfile(kProfile, game, messages_, nullptr, {time}); };
+  auto work = [&] {
+    return game_files::SwitchProfile(kProfile, game, record_, {time}).result ==
+           game_files::SwitchResult::kSwitched;
+  };
   ASSERT_TRUE(work());
   const Tree after = Live(Files(game));
   ASSERT_EQ(after.at("maps\\b.wpt"), before.at("maps\\tst\\b.wpt"));
@@ -169,9 +173,7 @@ TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
     EXPECT_TRUE(!done || (*done ? fresh : old));
     ExpectBackupsWhole(now, before, kUnique);
     ExpectNoTemporaryFile(now);
-    const bool toldOfPutBack =
-        !messages_.shown.empty() &&
-        messages_.shown.back().text.find("were put back") != std::string::npos;
+    const bool toldOfPutBack = !putBacks_.empty();
     putBack += toldOfPutBack;
     EXPECT_TRUE(!toldOfPutBack || old);
   });
@@ -195,13 +197,13 @@ TEST_F(EveryCallTest, PuttingBackCutShortEndsTheSameWhenRunAgain) {
   };
   {
     platform::FileSystemInUse use(switching);
-    app::ActivateProfile(kProfile, game, messages_, nullptr);
+    game_files::SwitchProfile(kProfile, game);
   }
   const Tree cutShort = Files(game);
-  ASSERT_TRUE(cutShort.contains(app::kJournalName));
+  ASSERT_TRUE(cutShort.contains(game_files::kJournalName));
   ASSERT_NE(Live(cutShort), Live(before));
   auto work = [&] {
-    app::PutBackAtStart(game, messages_, nullptr);
+    game_files::PutBackAtStart(game, record_);
     return true;
   };
   EachCall(game, cutShort, work,
@@ -214,13 +216,9 @@ TEST_F(EveryCallTest, ASaveEndsWithTheOldFileOrTheNewOneAndKeepsTheChangedOne) {
   const std::string mod = halfLife_ / "valve", cycle = mod + "\\mapcycle.txt";
   ASSERT_TRUE(tools::WriteTextFile(cycle, "changed\n"));
   const Tree before = Files(mod);
-  program_.HLPath = halfLife_.path();
-  program_.ModDir = "valve";
   auto work = [&] {
-    editor().Open({}, {"crossfire", "datacore"}, cycle, "opened\n");
-    messages_.shown.clear();
-    editor().cmdSave_Click();
-    return !messages_.shown.empty() && messages_.shown.back().title == "Saved";
+    return game_files::SaveCycleFile(cycle, "crossfire\r\ndatacore\r\n", "opened\n", record_)
+        .error.ok();
   };
   EachCall(mod, before, work, [&](std::optional<bool> saved, const Tree& now) {
     const std::string bytes = now.contains("mapcycle.txt") ? now.at("mapcycle.txt") : "(none)";

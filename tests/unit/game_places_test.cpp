@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/profiles.h"
+#include "game_files/profiles.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ TEST(GamePlaces, PathsAreSplitJoinedAndResolvedByCharacters) {
 // whole name.
 TEST(GamePlaces, AWaypointsPreparedCopiesKeepItsWholeName) {
   EXPECT_EQ(
-      app::PreparedCopiesOf("maps\\de_" + kSo + ".wpt", ShiftJisLeadByte),
+      game_files::PreparedCopiesOf("maps\\de_" + kSo + ".wpt", ShiftJisLeadByte),
       (std::vector<std::string>{"maps\\nnb\\de_" + kSo + ".wpt", "maps\\ram\\de_" + kSo + ".wpt"}));
 }
 

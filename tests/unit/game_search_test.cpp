@@ -262,8 +262,8 @@ TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   testing_support::RecordingMessageBoxes messages;
   testing_support::ScriptedRandom random;
   app::Program program({messages, random});
-  program.launcher().and_Click();
-  program.launcher().cstrike_Click();
+  program.launcher()->and_Click();
+  program.launcher()->cstrike_Click();
   DeleteFileA(beside.c_str());
   ASSERT_EQ(messages.shown.size(), 5u);  // the switch's own first, then a pair each
   const std::string named = "The folder \"" + built.Path("$\\named") + "\" named in";

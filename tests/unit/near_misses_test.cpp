@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/near_misses.h"
+#include "game_files/near_misses.h"
 
 namespace {
 
-using app::NearMisses;
+using game_files::NearMisses;
 using Names = std::vector<std::string>;
 
 TEST(NearMisses, NameTheFilesThatDifferOnlyByAHiddenExtension) {
@@ -33,10 +33,10 @@ TEST(NearMisses, NameTheFilesThatDifferOnlyByAHiddenExtension) {
 
 TEST(NearMisses, HiddenExtensionsAreThoseOfKnownTypesInAnyCase) {
   for (const char* hidden : {".txt", ".TXT", ".rtf", ".docx", ".htm", ".html", ".zip", ".ini"}) {
-    EXPECT_TRUE(app::IsHiddenExtension(hidden)) << hidden;
+    EXPECT_TRUE(game_files::IsHiddenExtension(hidden)) << hidden;
   }
   for (const char* shown : {".nnb", ".gam", ".cfg", ".wpt", ".bak", "txt", ".tx", ".txtt", ""}) {
-    EXPECT_FALSE(app::IsHiddenExtension(shown)) << shown;
+    EXPECT_FALSE(game_files::IsHiddenExtension(shown)) << shown;
   }
 }
 

@@ -1,12 +1,12 @@
 // The switch's journal: what it records comes back whole, and a journal cut short at any byte, or
 // not of its form, gives nothing (its switch had changed no live file yet).
-#include "app/switch_journal.h"
+#include "game_files/switch_journal.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using app::JournalEntry;
+using game_files::JournalEntry;
 
 TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing) {
   const std::vector<JournalEntry> entries = {
@@ -15,11 +15,11 @@ TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing)
       {"maps\\\x83\x5c.wpt", true},  // a character of code page 932 whose second byte is '\'
       {"maps\\end", true},           // a name like the end line
       {"liblist.gam", true}};
-  const std::string text = app::FormatJournal(entries);
-  EXPECT_EQ(app::ParseJournal(text), entries);
-  EXPECT_EQ(app::ParseJournal(app::FormatJournal({})), std::vector<JournalEntry>{});
+  const std::string text = game_files::FormatJournal(entries);
+  EXPECT_EQ(game_files::ParseJournal(text), entries);
+  EXPECT_EQ(game_files::ParseJournal(game_files::FormatJournal({})), std::vector<JournalEntry>{});
   for (size_t length = 0; length < text.size(); ++length) {
-    EXPECT_EQ(app::ParseJournal(text.substr(0, length)), std::nullopt) << length;
+    EXPECT_EQ(game_files::ParseJournal(text.substr(0, length)), std::nullopt) << length;
   }
   // The text with the first `from` replaced by `to`.
   auto replaced = [&](const std::string& from, const std::string& to) {
@@ -37,10 +37,10 @@ TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing)
   // A journal written by someone else may name nothing outside the game folder.
   for (const char* outside : {"..\\hl.exe", "maps\\..\\..\\hl.exe", "C:\\hl.exe", "\\hl.exe",
                               "maps/../x", "maps\\.\\x", "maps\\\\x"}) {
-    EXPECT_EQ(app::ParseJournal(app::FormatJournal({{outside, false}})), std::nullopt) << outside;
+    EXPECT_EQ(game_files::ParseJournal(game_files::FormatJournal({{outside, false}})), std::nullopt) << outside;
   }
   for (const std::string& journal : misshapen) {
-    EXPECT_EQ(app::ParseJournal(journal), std::nullopt) << journal;
+    EXPECT_EQ(game_files::ParseJournal(journal), std::nullopt) << journal;
   }
 }
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/about.h"
+#include "platform/about_box.h"
 #include "app/launcher.h"
 #include "fakes.h"
 #include "support/driver.h"
@@ -38,7 +38,7 @@ class WindowsTest : public ProgramTest {
 // tests.)
 TEST_F(WindowsTest, EveryControlLiesInItsWindowAndNoneAnswersEnterOrEsc) {
   for (app::FormId id : kForms) {
-    HWND form = program_.form(id).window();
+    HWND form = program_.Loaded(id)->window();
     RECT client;
     GetClientRect(form, &client);
     for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -93,7 +93,7 @@ LRESULT CALLBACK WatchLastMessage(HWND window, UINT message, WPARAM wParam, LPAR
 TEST_F(WindowsTest, AnUnloadedWindowIsDestroyedAfterTheHandlerAndLetGoByItsLastMessage) {
   program_.Show(app::FormId::kLauncher);  // stays loaded, so the program does not end
   for (app::FormId id : {app::FormId::kMods, app::FormId::kRotamund}) {
-    HWND window = program_.form(id).window();
+    HWND window = program_.Loaded(id)->window();
     LastMessage last;
     watched = &last;
     last.formProcedure = reinterpret_cast<WNDPROC>(
@@ -127,8 +127,8 @@ TEST(FirstFocus, StaysOnTheFirstControlInTabOrderWhenActivationComesLate) {
       ScriptedRandom random;
       app::Program program({messages, random});
       program.Show(kForms[i]);
-      deliver(program.form(kForms[i]).window());
-      EXPECT_EQ(GetFocus(), program.form(kForms[i]).control(firstIds[i]));
+      deliver(program.Loaded(kForms[i])->window());
+      EXPECT_EQ(GetFocus(), program.Loaded(kForms[i])->control(firstIds[i]));
     }
   }
 }
@@ -138,7 +138,7 @@ TEST_F(WindowsTest, PicturesShowTheSharedAboutTextPlainAndUntitled) {
   ASSERT_EQ(messages_.shown.size(), 2u);
   for (const auto& [text, title, style] : messages_.shown) {
     EXPECT_EQ(std::tie(text, title, style),
-              std::tuple(app::kAboutText, std::nullopt, platform::MessageStyle::kPlain));
+              std::tuple(platform::kAboutText, std::nullopt, platform::MessageStyle::kPlain));
   }
 }
 

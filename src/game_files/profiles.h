@@ -10,7 +10,7 @@
 
 #include "platform/path.h"
 
-namespace app {
+namespace game_files {
 
 struct FileCopy {
   const char* source;
@@ -67,4 +67,4 @@ std::vector<LiveChange> PlanActivation(const Profile& profile,
 std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
                                           platform::LeadByteRule leadByte);
 
-}  // namespace app
+}  // namespace game_files

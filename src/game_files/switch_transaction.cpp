@@ -1,14 +1,14 @@
-#include "app/activation_transaction.h"
+#include "game_files/switch_transaction.h"
 
 #include <windows.h>
 
 #include <span>
 
-#include "app/profiles.h"
+#include "game_files/profiles.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 
-namespace app {
+namespace game_files {
 namespace {
 
 std::string Below(const std::string& folder, const std::string& name) {
@@ -155,4 +155,4 @@ CutShortSwitch PutBackCutShortSwitch(const std::string& gameFolder) {
   return cutShort;
 }
 
-}  // namespace app
+}  // namespace game_files

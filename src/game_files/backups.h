@@ -8,7 +8,7 @@
 
 #include "platform/status.h"
 
-namespace app {
+namespace game_files {
 
 // The folder in the game folder that holds them, one folder per switch.
 inline constexpr char kBackupFolder[] = "launcher backups";
@@ -44,4 +44,4 @@ class SwitchBackups {
   std::vector<std::string> created_;  // folders made here, in the order made
 };
 
-}  // namespace app
+}  // namespace game_files

@@ -1,4 +1,4 @@
-#include "app/activation.h"
+#include "game_files/profile_switch.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 
-#include "fakes.h"
 #include "faulty_file_system.h"
 #include "platform/status.h"
 #include "support/demo_game.h"
@@ -16,16 +15,20 @@
 
 namespace {
 
-using app::ProfileId;
+using game_files::ProfileId;
+using game_files::SwitchResult;
 using testing_support::HoldOpen;
 
 class ActivationTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tools::InstallDemoGame(halfLife_.path())); }
 
-  bool Activate(ProfileId id, const std::string& folder = "", app::SwitchOptions options = {}) {
-    return app::ActivateProfile(app::ProfileFor(id), folder.empty() ? game_ : folder, messages_,
-                                nullptr, options);
+  // Switches to the profile; true when every live file is the profile's.
+  bool Activate(ProfileId id, game_files::SwitchOptions options = {}) {
+    last_ = game_files::SwitchProfile(
+        game_files::ProfileFor(id), game_,
+        [&](const game_files::PutBack& putBack) { putBacks_.push_back(putBack); }, options);
+    return last_.result == SwitchResult::kSwitched;
   }
   std::string Read(const std::string& name) const {
     return testing_support::FileBytes(game_ + "\\" + name);
@@ -35,26 +38,32 @@ class ActivationTest : public ::testing::Test {
     std::erase_if(names, [](const std::string& name) { return !name.ends_with(".wpt"); });
     return names;
   }
-  // Every file below `folder` by its name relative to it.
-  std::map<std::string, std::string> Files(const std::string& folder) const {
+  // Every file below `folder` by its name relative to it, but `unread`.
+  std::map<std::string, std::string> Files(const std::string& folder,
+                                           const std::string& unread = {}) const {
     std::map<std::string, std::string> files;
     for (const std::string& name : tools::FolderNames(folder)) {
       std::string bytes;
-      if (tools::ReadTextFile(folder + "\\" + name, bytes)) files[name] = bytes;
-      for (auto& [below, content] : Files(folder + "\\" + name))
-        files[name + "\\" + below] = content;
+      const std::string path = folder + "\\" + name;
+      if (path != unread && tools::ReadTextFile(path, bytes)) files[name] = bytes;
+      for (auto& [below, content] : Files(path, unread)) files[name + "\\" + below] = content;
     }
     return files;
   }
-  const std::string& LastMessage() const { return messages_.shown.back().text; }
-
+  template <typename File>
+  static std::vector<std::string> Paths(const std::vector<File>& files) {
+    std::vector<std::string> paths;
+    for (const File& file : files) paths.push_back(file.path);
+    return paths;
+  }
   testing_support::TempFolder halfLife_;
   std::string game_ = halfLife_ / "cstrike";
-  testing_support::RecordingMessageBoxes messages_;
+  game_files::SwitchOutcome last_;
+  std::vector<game_files::PutBack> putBacks_;
 };
 
 // Starting without the live files and waypoints, which the first profiles install.
-TEST_F(ActivationTest, EachProfileShowsItsMessageThenInstallsItsFiles) {
+TEST_F(ActivationTest, EachProfileHasItsMessageAndInstallsItsFiles) {
   for (const char* live : {"bot.cfg", "mapcycle.txt", "liblist.gam"}) {
     DeleteFileA((game_ + "\\" + live).c_str());
   }
@@ -84,14 +93,11 @@ TEST_F(ActivationTest, EachProfileShowsItsMessageThenInstallsItsFiles) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.message);
-    messages_.shown.clear();
+    // The main window shows the profile's message before it switches.
+    EXPECT_STREQ(game_files::ProfileFor(row.id).message, row.message);
     const std::string botBefore = Read("bot.cfg");
     const size_t waypointsBefore = Waypoints().size();
     ASSERT_TRUE(Activate(row.id));
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    const auto& [text, title, style] = messages_.shown[0];
-    EXPECT_EQ(std::tie(text, title, style), std::tuple(row.message, "MsgBox Demonstration",
-                                                       platform::MessageStyle::kInformation));
     EXPECT_EQ(Read("mapcycle.txt"), tools::DemoFileContent(row.mapCycle));
     EXPECT_EQ(Read("liblist.gam"), tools::DemoFileContent(row.libraryList));
     EXPECT_EQ(Read("bot.cfg"), row.botConfig ? tools::DemoFileContent(row.botConfig) : botBefore);
@@ -110,10 +116,22 @@ TEST_F(ActivationTest, MissingSourcesChangeNothingAndAreAllNamed) {
   const auto before = Files(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Files(game_), before);
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_NE(LastMessage().find(game_ + "\\bot.cfg.nnb"), std::string::npos) << LastMessage();
-  EXPECT_NE(LastMessage().find(game_ + "\\maps\\nnb\\de_nuke.wpt"), std::string::npos);
-  EXPECT_EQ(messages_.shown[1].style, platform::MessageStyle::kCritical);
+  EXPECT_EQ(last_.result, SwitchResult::kSourcesMissing);
+  EXPECT_EQ(Paths(last_.missing), (std::vector<std::string>{game_ + "\\maps\\nnb\\de_nuke.wpt",
+                                                            game_ + "\\bot.cfg.nnb"}));
+}
+
+// A prepared copy that is there but cannot be read is named as unreadable, with the system's
+// reason, not as missing.
+TEST_F(ActivationTest, AnUnreadablePreparedCopyIsNamedWithItsReason) {
+  const std::string held = game_ + "\\liblist.gam.nnb";
+  platform::UniqueHandle holder = HoldOpen(held, GENERIC_READ, 0);
+  const auto before = Files(game_, held);
+  EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(Files(game_, held), before);
+  EXPECT_EQ(last_.result, SwitchResult::kSourcesUnreadable);
+  ASSERT_EQ(Paths(last_.unreadable), std::vector<std::string>{held});
+  EXPECT_EQ(last_.unreadable[0].code, static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
 }
 
 // A copy renamed in Explorer, which hides ".txt", carries one extension more than the player sees:
@@ -128,22 +146,13 @@ TEST_F(ActivationTest, MissingSourcesNameTheFilesThatDifferOnlyByAHiddenExtensio
   const auto before = Files(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Files(game_), before);
-  const std::string& text = LastMessage();
-  for (const char* expected :
-       {"\\cstrike\\mapcycle.nnb.txt\n    there is mapcycle.nnb.txt.txt: rename it to "
-        "mapcycle.nnb.txt\n",
-        "\\cstrike\\liblist.gam.nnb\n    there is liblist.gam.nnb.txt: rename it to "
-        "liblist.gam.nnb\n",
-        "\\nnb\\de_nuke.wpt\n    there is de_nuke.wpt.TXT: rename it to de_nuke.wpt\n",
-        "Hide extensions for known file types", "No file was changed."}) {
-    EXPECT_NE(text.find(expected), std::string::npos) << expected << " in:\n" << text;
-  }
-  // Without a near miss the list stays bare.
-  messages_.shown.clear();
-  DeleteFileA((game_ + "\\bot.cfg.red").c_str());
-  EXPECT_FALSE(Activate(ProfileId::kRedubot));
-  EXPECT_EQ(LastMessage().find("there is"), std::string::npos) << LastMessage();
-  EXPECT_EQ(LastMessage().find("Explorer"), std::string::npos);
+  using Missing = std::pair<std::string, std::vector<std::string>>;
+  std::vector<Missing> missing;
+  for (const auto& file : last_.missing) missing.emplace_back(file.path, file.nearMisses);
+  EXPECT_EQ(missing,
+            (std::vector<Missing>{{game_ + "\\mapcycle.nnb.txt", {"mapcycle.nnb.txt.txt"}},
+                                  {game_ + "\\maps\\nnb\\de_nuke.wpt", {"de_nuke.wpt.TXT"}},
+                                  {game_ + "\\liblist.gam.nnb", {"liblist.gam.nnb.txt"}}}));
 }
 
 // The live files: no backups, and none of the files a switch keeps beside them (".tmp"), which
@@ -169,20 +178,16 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
   struct Row {
     const char* held;
     bool fromTheStart;
-    const char* ending;
+    SwitchResult result;
     DWORD share = 0;
   };
-  const char* const kUndone = "The NNBot profile was not switched.\n\nNo file was changed.";
-  const char* const kRefused =
-      "Close the program that has them open (the game, a text editor) and press the button "
-      "again.\n\nNo file was changed.";
   const Row rows[] = {
-      {"maps\\nnb\\de_nuke.wpt", true, kUndone},         // a prepared copy: unreadable
-      {"liblist.gam", true, kRefused, FILE_SHARE_READ},  // held as the game reads it
-      {"liblist.gam", false, kUndone},
-      {"bot.cfg", false, kUndone},
-      {"maps\\de_dust.wpt", false, kUndone},
-      {"maps\\stray.wpt", false, kUndone}};  // to be removed
+      {"maps\\nnb\\de_nuke.wpt", true, SwitchResult::kSourcesUnreadable},
+      {"liblist.gam", true, SwitchResult::kHeldOpen, FILE_SHARE_READ},  // as the game reads it
+      {"liblist.gam", false, SwitchResult::kNotChanged},
+      {"bot.cfg", false, SwitchResult::kNotChanged},
+      {"maps\\de_dust.wpt", false, SwitchResult::kNotChanged},
+      {"maps\\stray.wpt", false, SwitchResult::kNotChanged}};  // to be removed
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.held) + (row.fromTheStart ? " from the start" : " later"));
     const std::string held = game_ + "\\" + row.held;
@@ -194,7 +199,6 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
         holder = HoldOpen(held);
       }
     };
-    messages_.shown.clear();
     {
       platform::FileSystemInUse use(files);
       EXPECT_FALSE(Activate(ProfileId::kNNBot));
@@ -206,9 +210,11 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
       EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
     }
     EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
-    ASSERT_EQ(messages_.shown.size(), 2u);
-    EXPECT_NE(LastMessage().find("\"" + held + "\""), std::string::npos) << LastMessage();
-    EXPECT_TRUE(LastMessage().ends_with(row.ending)) << LastMessage();
+    EXPECT_EQ(last_.result, row.result);
+    const std::string named = row.result == SwitchResult::kNotChanged ? last_.error.action()
+                              : row.result == SwitchResult::kHeldOpen ? last_.heldOpen.at(0).path
+                                                                      : last_.unreadable.at(0).path;
+    EXPECT_NE(named.find(held), std::string::npos) << named;
   }
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
@@ -233,16 +239,15 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   }
   held.clear();
   EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(expected));
-  const std::string message = LastMessage();
-  EXPECT_NE(message.find("Could not replace \"" + game_ + "\\liblist.gam\""), std::string::npos)
-      << message;
-  EXPECT_NE(message.find("Could not replace \"" + game_ + "\\mapcycle.txt\""), std::string::npos);
-  EXPECT_NE(message.find("These files are the NNBot profile's:\n" + game_ + "\\mapcycle.txt\n"),
-            std::string::npos);
-  EXPECT_NE(message.find("Every other file is as it was."), std::string::npos) << message;
+  EXPECT_EQ(last_.result, SwitchResult::kLeftHalfway);
+  EXPECT_EQ(last_.error.action(), "Could not replace \"" + game_ + "\\liblist.gam\"");
+  EXPECT_EQ(last_.undoError.action(), "Could not replace \"" + game_ + "\\mapcycle.txt\"");
+  EXPECT_EQ(last_.fresh, std::vector<std::string>{game_ + "\\mapcycle.txt"});
+  EXPECT_EQ(last_.removed, std::vector<std::string>{});
   // The journal stays: the next switch puts the map cycle back first, then goes through.
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
-  EXPECT_NE(LastMessage().find("were put back"), std::string::npos) << LastMessage();
+  ASSERT_EQ(putBacks_.size(), 1u);
+  EXPECT_EQ(putBacks_[0].folder, game_);
   EXPECT_EQ(Read("mapcycle.txt"), Read("mapcycle.nnb.txt"));
   EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
 }
@@ -260,12 +265,8 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
   const auto before = Files(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Files(game_), before);
-  const std::string message = LastMessage();
-  EXPECT_EQ(message, "The NNBot profile was not switched because these files are read-only:\n\n" +
-                         readOnly[2] + "\n" + readOnly[1] + "\n" + readOnly[0] +
-                         "\n\nTo clear the attribute, right-click each file, choose Properties "
-                         "and uncheck Read-only, or type attrib -r followed by the file's name "
-                         "in a command prompt.\n\nNo file was changed.");
+  EXPECT_EQ(last_.result, SwitchResult::kReadOnly);
+  EXPECT_EQ(last_.readOnly, (std::vector<std::string>{readOnly[2], readOnly[1], readOnly[0]}));
   for (const std::string& path : readOnly) {
     EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -280,7 +281,7 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
 // own, and a removed one that NNBot's folder holds: Rambot, then NNBot in the same second.
-// (Switches between prepared copies keep nothing: EachProfileShowsItsMessageThenInstallsItsFiles.)
+// (Switches between prepared copies keep nothing: EachProfileHasItsMessageAndInstallsItsFiles.)
 TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOverwritten) {
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
   for (const char* online : {"mapcycle.old.txt", "liblist_old.gam"}) {
@@ -296,8 +297,8 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
     ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + name, bytes));
   }
   const std::map<std::string, std::string> before = Files(game_);
-  ASSERT_TRUE(Activate(ProfileId::kRambot, "", {time}));
-  ASSERT_TRUE(Activate(ProfileId::kNNBot, "", {time}));
+  ASSERT_TRUE(Activate(ProfileId::kRambot, {time}));
+  ASSERT_TRUE(Activate(ProfileId::kNNBot, {time}));
   const std::string first = "2024-05-17 21.04.09\\", second = "2024-05-17 21.04.09 (2)\\";
   const std::map<std::string, std::string> kept = {
       {first + "liblist.gam", before.at("liblist.gam")},
@@ -344,7 +345,8 @@ TEST_F(CodePageActivationTest, AFailedSwitchIsUndoneAndTheNextOneGoesThrough) {
   }
   held.reset();
   EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
-  EXPECT_NE(LastMessage().find(game_ + "\\bot.cfg"), std::string::npos) << LastMessage();
+  EXPECT_NE(last_.error.action().find(game_ + "\\bot.cfg"), std::string::npos)
+      << last_.error.action();
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Read("bot.cfg"), Read("bot.cfg.nnb"));
   EXPECT_EQ(Waypoints().size(), 7u);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace game_files {
 
 // Its name in the game folder. It ends in ".tmp" like the switch's other
 // files, but it is removed only once its switch has ended or been put back.
@@ -30,4 +30,4 @@ std::string FormatJournal(const std::vector<JournalEntry>& entries);
 // that names a file outside the game folder.
 std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text);
 
-}  // namespace app
+}  // namespace game_files

@@ -1,9 +1,9 @@
-#include "app/about.h"
+#include "platform/about_box.h"
 
-namespace app {
+namespace platform {
 
 void ShowAboutBox(platform::MessageBoxes& messages, HWND owner) {
   messages.Show(owner, kAboutText, std::nullopt, platform::MessageStyle::kPlain);
 }
 
-}  // namespace app
+}  // namespace platform

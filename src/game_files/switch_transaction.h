@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/profiles.h"
-#include "app/switch_journal.h"
+#include "game_files/profiles.h"
+#include "game_files/switch_journal.h"
 #include "platform/status.h"
 
-namespace app {
+namespace game_files {
 
 // First every change is staged, which touches no live file: the new bytes are
 // written and flushed beside the live name, and the old bytes get a second
@@ -62,4 +62,4 @@ CutShortSwitch PutBackCutShortSwitch(const std::string& gameFolder);
 // True when the program's temporary files are in the game folder or its waypoint folder.
 bool HasTemporaryFiles(const std::string& gameFolder);
 
-}  // namespace app
+}  // namespace game_files

@@ -1,13 +1,13 @@
-#include "app/backups.h"
+#include "game_files/backups.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "app/profiles.h"
+#include "game_files/profiles.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
-namespace app {
+namespace game_files {
 
 SwitchBackups::SwitchBackups(std::string gameFolder, const SYSTEMTIME& time)
     : gameFolder_(std::move(gameFolder)) {
@@ -83,4 +83,4 @@ platform::Status SwitchBackups::Copy(const std::string& liveName, std::string& t
   return platform::CopyUnderNewName(live, target, live + platform::kBackingUpSuffix);
 }
 
-}  // namespace app
+}  // namespace game_files

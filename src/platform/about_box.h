@@ -5,7 +5,7 @@
 
 #include "platform/message_box.h"
 
-namespace app {
+namespace platform {
 
 // A credit line, an empty line, the web address, then the e-mail address
 // indented by 18 spaces; plain style and the application's title.
@@ -16,4 +16,4 @@ inline constexpr char kAboutText[] =
     "http://www.example.org/rotamund\n"
     "                  rotamund@example.org";
 
-}  // namespace app
+}  // namespace platform

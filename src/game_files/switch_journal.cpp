@@ -1,6 +1,6 @@
-#include "app/switch_journal.h"
+#include "game_files/switch_journal.h"
 
-namespace app {
+namespace game_files {
 namespace {
 
 constexpr std::string_view kFirstLine = "Orlwin Bot Launcher switch journal 1";
@@ -69,4 +69,4 @@ std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace app
+}  // namespace game_files

@@ -1,10 +1,10 @@
-#include "app/near_misses.h"
+#include "game_files/near_misses.h"
 
 #include <array>
 
 #include "platform/ascii_case.h"
 
-namespace app {
+namespace game_files {
 namespace {
 
 // The last ".ext" of `name`, or nothing when it has none or is only one.
@@ -50,4 +50,4 @@ std::vector<std::string> NearMisses(std::string_view wanted, std::span<const std
   return found;
 }
 
-}  // namespace app
+}  // namespace game_files

@@ -1,4 +1,4 @@
-#include "app/profiles.h"
+#include "game_files/profiles.h"
 
 #include "platform/ascii_case.h"
 
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-namespace app {
+namespace game_files {
 namespace {
 
 constexpr FileCopy kNNBotWaypoints[] = {
@@ -113,4 +113,4 @@ std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
   return copies;
 }
 
-}  // namespace app
+}  // namespace game_files

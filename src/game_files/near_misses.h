@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace game_files {
 
 // Whether Windows hides `extension` (".txt") in Explorer by default: the file
 // types every Windows knows that an editor or a download gives a file.
@@ -23,4 +23,4 @@ bool IsHiddenExtension(std::string_view extension);
 // ASCII. In the order of `names`.
 std::vector<std::string> NearMisses(std::string_view wanted, std::span<const std::string> names);
 
-}  // namespace app
+}  // namespace game_files

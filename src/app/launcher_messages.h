@@ -1,0 +1,32 @@
+// The main window's messages: what a switch, a put-back or the launch did,
+// in the player's words.
+#pragma once
+
+#include <string>
+
+#include "game_files/folder_turn.h"
+#include "game_files/profile_switch.h"
+
+namespace app {
+
+// The title of the box that tells what to do after a profile's switch.
+inline constexpr char kActivationTitle[] = "MsgBox Demonstration";
+
+// Why the switch to `profile` did not end with every live file the profile's,
+// and what it left.
+std::string SwitchFailureText(const game_files::SwitchOutcome& outcome, const std::string& profile);
+
+// A switch cut short in the folder was put back. `profile` names the switch
+// that now goes on; empty at the program's start.
+std::string PutBackText(const game_files::PutBack& putBack, const std::string& profile);
+
+// A switch cut short in `folder` could not be put back.
+std::string PutBackFailedText(const std::string& folder, const platform::Status& error);
+
+// Putting back a switch cut short at the program's start failed.
+std::string PutBackAtStartFailureText(const std::string& folder, const platform::Status& error);
+
+// The game could not be started.
+std::string LaunchFailureText(const platform::Status& error);
+
+}  // namespace app
