@@ -9,7 +9,7 @@ namespace game_finder {
 
 std::string HalfLifeFolderFor(Job job, const GameSearch& search) {
   const bool found = !search.found.empty();
-  if (job == Job::kSwitchOrLaunch) return found ? search.found : kSierraHalfLife;
+  if (job == Job::kSwitchOrLaunch) return found ? search.found : search.records.sierraHalfLife;
   const std::string installPath = InstallPathOrNoName(search.installPath);
   const bool installPathIsFolder =
       installPath != kNoInstallPath && platform::FolderExists(installPath);

@@ -23,7 +23,7 @@ std::vector<GamePlace> GamePlaces(const GameRecords& records, platform::LeadByte
       add(platform::FolderOf(programFolder, leadByte), PlaceKind::kBesideProgram);
     }
   }
-  add(kSierraHalfLife, PlaceKind::kSierra);
+  add(records.sierraHalfLife, PlaceKind::kSierra);
   add(records.installPath, PlaceKind::kInstallPath);
   auto addLibrary = [&](std::string_view library) {
     const std::string root = platform::WindowsFolder(library, leadByte);

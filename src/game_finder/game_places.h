@@ -22,11 +22,12 @@ inline constexpr char kSteamLibraryList[] = "steamapps\\libraryfolders.vdf";
 // What the machine records about where the game may be, in the ANSI code
 // page; empty: not recorded.
 struct GameRecords {
-  std::string namedFolder;                  // named by the player in the settings file
-  std::string programFolder;                // the folder launcher.exe runs from
-  std::string installPath;                  // the registry's Half-Life install folder
-  std::string steamFolder;                  // Steam's own folder
-  std::vector<std::string> steamLibraries;  // the libraries Steam lists
+  std::string namedFolder;                       // named by the player in the settings file
+  std::string programFolder;                     // the folder launcher.exe runs from
+  std::string installPath;                       // the registry's Half-Life install folder
+  std::string steamFolder;                       // Steam's own folder
+  std::vector<std::string> steamLibraries;       // the libraries Steam lists
+  std::string sierraHalfLife = kSierraHalfLife;  // the CD installer's folder
 };
 
 enum class PlaceKind { kNamed, kBesideProgram, kSierra, kInstallPath, kSteamLibrary };

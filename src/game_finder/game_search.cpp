@@ -20,6 +20,9 @@ using platform::AnsiLeadByte;
 // libraries gets a count of the rest.
 constexpr size_t kPlacesNamed = 12;
 
+// The places a SearchPlacesInUse put in place of the running program's.
+std::optional<SearchPlaces> placesInUse;
+
 std::string Below(std::string_view folder, std::string_view name) {
   return platform::PathBelow(folder, name, AnsiLeadByte);
 }
@@ -54,11 +57,10 @@ std::string NamedFolder(const std::string& settingsFile, std::vector<GamePlace>&
 
 // Steam records its folder per user (with forward slashes); its installer also
 // records it for the machine.
-std::string SteamFolder() {
-  std::string folder = RegistryText("HKCU", "Software\\Valve\\Steam", "SteamPath").value_or("");
-  if (folder.empty()) {
-    folder = RegistryText("HKLM", "Software\\Valve\\Steam", "InstallPath").value_or("");
-  }
+std::string SteamFolder(const std::string& below) {
+  const std::string key = below + "Software\\Valve\\Steam";
+  std::string folder = RegistryText("HKCU", key, "SteamPath").value_or("");
+  if (folder.empty()) folder = RegistryText("HKLM", key, "InstallPath").value_or("");
   return platform::WindowsFolder(folder, AnsiLeadByte);
 }
 
@@ -115,15 +117,30 @@ std::string ProgramFolder() {
 
 std::string SettingsFileBesideProgram() { return Below(ProgramFolder(), kSettingsFileName); }
 
-GameSearch FindGame(const std::string& settingsFile, const std::string& programFolder) {
+SearchPlaces PlacesSearched() {
+  if (placesInUse) return *placesInUse;
+  SearchPlaces own;
+  own.settingsFile = SettingsFileBesideProgram();
+  own.programFolder = ProgramFolder();
+  return own;
+}
+
+SearchPlacesInUse::SearchPlacesInUse(const SearchPlaces& places) : previous_(placesInUse) {
+  placesInUse = places;
+}
+
+SearchPlacesInUse::~SearchPlacesInUse() { placesInUse = previous_; }
+
+GameSearch FindGame(const SearchPlaces& places) {
   GameSearch search;
-  search.settingsFile = settingsFile;
+  search.settingsFile = places.settingsFile;
   GameRecords& records = search.records;
-  records.namedFolder = NamedFolder(settingsFile, search.unnameable);
-  records.programFolder = programFolder;
-  search.installPath = RegistryInstallPath();
+  records.namedFolder = NamedFolder(places.settingsFile, search.unnameable);
+  records.programFolder = places.programFolder;
+  records.sierraHalfLife = places.sierraHalfLife;
+  search.installPath = RegistryInstallPath(places.registryKey);
   records.installPath = search.installPath.value_or("");
-  records.steamFolder = SteamFolder();
+  records.steamFolder = SteamFolder(places.registryKey);
   records.steamLibraries = SteamLibraries(records.steamFolder, search.unnameable);
   for (GamePlace& place : GamePlaces(records, AnsiLeadByte)) {
     const bool halfLife = platform::FileExists(Below(place.folder, kGameExecutable));
@@ -188,6 +205,6 @@ std::string NotFoundFailureText(const GameSearch& search) {
          "=D:\\Games\\Half-Life";
 }
 
-GameSearch FindGame() { return FindGame(SettingsFileBesideProgram(), ProgramFolder()); }
+GameSearch FindGame() { return FindGame(PlacesSearched()); }
 
 }  // namespace game_finder

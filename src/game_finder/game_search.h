@@ -46,12 +46,40 @@ struct GameSearch {
 std::string ProgramFolder();
 std::string SettingsFileBesideProgram();
 
+// Where a search reads the machine: the settings file, the program's folder,
+// the CD installer's folder, and the key of HKLM and HKCU the registry's
+// records are read under (empty: the registry's own keys).
+struct SearchPlaces {
+  std::string settingsFile;
+  std::string programFolder;
+  std::string sierraHalfLife = kSierraHalfLife;
+  std::string registryKey;
+};
+
+// The running program's places: launcher.ini beside it, its folder,
+// C:\SIERRA\Half-Life and the registry's own keys; or those a
+// SearchPlacesInUse puts in their place.
+SearchPlaces PlacesSearched();
+
+// Puts `places` in place of the running program's while it lives (tests
+// only: each case gets a machine of its own).
+class SearchPlacesInUse {
+ public:
+  explicit SearchPlacesInUse(const SearchPlaces& places);
+  ~SearchPlacesInUse();
+  SearchPlacesInUse(const SearchPlacesInUse&) = delete;
+  SearchPlacesInUse& operator=(const SearchPlacesInUse&) = delete;
+
+ private:
+  std::optional<SearchPlaces> previous_;
+};
+
 // Reads the settings file, the registry and Steam's library list, then looks
 // for hl.exe with a cstrike folder beside it in each place in turn (see
-// GamePlaces); `programFolder` is the program's own.
-GameSearch FindGame(const std::string& settingsFile, const std::string& programFolder);
+// GamePlaces).
+GameSearch FindGame(const SearchPlaces& places);
 
-// FindGame for the running program: its settings file and its folder.
+// FindGame in the places the running program searches.
 GameSearch FindGame();
 
 // Whether the game was found in the folder the player named.

@@ -17,8 +17,8 @@ std::optional<std::string> RegistryText(const std::string& root, const std::stri
   return std::nullopt;
 }
 
-std::optional<std::string> RegistryInstallPath() {
-  return RegistryText("HKLM", kHalfLifeKey, kInstallPathValue);
+std::optional<std::string> RegistryInstallPath(const std::string& below) {
+  return RegistryText("HKLM", below + kHalfLifeKey, kInstallPathValue);
 }
 
 std::string InstallPathOrNoName(const std::optional<std::string>& installPath) {

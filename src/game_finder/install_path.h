@@ -19,8 +19,9 @@ inline constexpr char kNoInstallPath[] = "No Name";
 std::optional<std::string> RegistryText(const std::string& root, const std::string& key,
                                         const std::string& name);
 
-// HKLM\Software\Valve\Half-Life\InstallPath, read once.
-std::optional<std::string> RegistryInstallPath();
+// HKLM\Software\Valve\Half-Life\InstallPath, read once; with `below`, under that key
+// of HKLM instead.
+std::optional<std::string> RegistryInstallPath(const std::string& below = {});
 
 // The install folder as a window's load sets HLPath from that value: its text,
 // or "No Name" when there is none.

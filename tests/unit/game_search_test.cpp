@@ -1,6 +1,7 @@
-// Finding Half-Life on machines as players have them: each case builds its own machine from a
-// table row (the folders that hold the game, launcher.ini, the registry's records, Steam's
-// library list) and takes it all away again; then what the main window does when it is nowhere.
+// Finding Half-Life on machines as players have them: each case builds a machine of its own that
+// nothing else sees from a table row (the folders that hold the game, launcher.ini, the registry's
+// records, Steam's library list: in a private folder and a private registry key, which the search
+// is pointed at) and takes it all away again; then what the main window does when it is nowhere.
 #include "game_finder/game_search.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,6 @@ using testing_support::TempFolder;
 using Texts = std::vector<std::string>;
 
 constexpr char kSierra[] = "C:\\SIERRA\\Half-Life";
-constexpr char kSteamKey[] = "Software\\Valve\\Steam";
 const std::string kArabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-8
 
 // A machine, written "key: words | key: words": "game:" folders holding hl.exe and a cstrike
@@ -33,8 +33,9 @@ const std::string kArabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-
 // launcher.ini names; "install:" the registry's install folder (nothing after it: empty);
 // "steam: user" or "steam: machine", how Steam in $\steam is recorded; "libraries:" those its list
 // names, "numbered: N" N more ($\lib\0, $\lib\1, ...); "program:" the program's folder. In every
-// text "$" stands for the case's own temporary folder and "@x" (up to a blank or a line end) for
-// Half-Life in the Steam library $\x ($\x\steamapps\common\Half-Life).
+// text "$" stands for the case's own temporary folder, "C:\SIERRA" for its own $\SIERRA and "@x"
+// (up to a blank or a line end) for Half-Life in the Steam library $\x
+// ($\x\steamapps\common\Half-Life).
 struct Machine {
   Texts halfLife, libraries;
   std::optional<std::string> namedFolder, installPath;
@@ -73,13 +74,15 @@ struct Outcome {
   Texts namedFolder;          // NamedFolderFailureText
 };
 
-// The machine's folders, registry values and current folder, gone again at the end.
+// The machine's folders, registry key and current folder, gone again at the end.
 class BuiltMachine {
  public:
   explicit BuiltMachine(const std::string& description) {
     const Machine machine = MachineOf(description);
-    programFolder_ = Path(machine.programFolder);
-    Forget();
+    // The registry's records go below HKLM's and HKCU's Software\<the folder's name>.
+    key_ = "Software" + root_.path().substr(root_.path().rfind('\\'));
+    const std::string key = key_ + "\\";
+    places_ = {root_ / "launcher.ini", Path(machine.programFolder), Path(kSierra), key};
     GetCurrentDirectoryA(MAX_PATH, previousFolder_);
     // A relative named folder must count from launcher.ini's folder, not from this one.
     SetCurrentDirectoryA("C:\\");
@@ -90,15 +93,18 @@ class BuiltMachine {
       EXPECT_TRUE(csOnly || tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
     }
     if (machine.namedFolder) {
-      EXPECT_TRUE(tools::WriteTextFile(settingsFile(),
+      EXPECT_TRUE(tools::WriteTextFile(places_.settingsFile,
                                        "[Game]\r\nFolder=" + Path(*machine.namedFolder) + "\r\n"));
     }
-    EXPECT_TRUE(!machine.installPath || tools::RegisterInstallPath(Path(*machine.installPath)));
+    EXPECT_TRUE(
+        !machine.installPath ||
+        tools::RegisterInstallPath(Path(*machine.installPath), tools::RegistryView::k32Bit, key));
     const std::string steam = Path("$\\steam");
-    EXPECT_TRUE(machine.steamRecord != "user" || tools::RegisterSteamPath(steam));
+    EXPECT_TRUE(machine.steamRecord != "user" || tools::RegisterSteamPath(steam, key));
     if (machine.steamRecord == "machine") {
-      EXPECT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, kSteamKey, "InstallPath", REG_SZ,
-                                          steam + '\0', tools::RegistryView::k32Bit));
+      EXPECT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, key + "Software\\Valve\\Steam",
+                                          "InstallPath", REG_SZ, steam + '\0',
+                                          tools::RegistryView::k32Bit));
     }
     Texts libraries;
     for (const std::string& library : machine.libraries) libraries.push_back(Path(library));
@@ -112,15 +118,24 @@ class BuiltMachine {
   }
   ~BuiltMachine() {
     SetCurrentDirectoryA(previousFolder_);
-    Forget();
+    // The keys the machine wrote, the deepest first.
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+      for (const char* below : {"\\Software\\Valve\\Half-Life", "\\Software\\Valve\\Steam",
+                                "\\Software\\Valve", "\\Software", ""}) {
+        tools::DeleteRegistryKey(root, key_ + below, tools::RegistryView::k32Bit);
+      }
+    }
   }
 
-  // `written` with "$" and "@x" spelt out.
+  // `written` with "$", "C:\SIERRA" and "@x" spelt out.
   std::string Path(const std::string& written) const {
     std::string path;
     for (size_t i = 0; i < written.size(); ++i) {
       if (written[i] == '$') {
         path += root_.path();
+      } else if (written.compare(i, 9, "C:\\SIERRA") == 0) {
+        path += root_ / "SIERRA";
+        i += 8;
       } else if (written[i] == '@') {
         const size_t end = std::min(written.find_first_of(" \n", i), written.size());
         path += root_ / (written.substr(i + 1, end - i - 1) + "\\steamapps\\common\\Half-Life");
@@ -131,18 +146,12 @@ class BuiltMachine {
     }
     return path;
   }
-  std::string settingsFile() const { return root_ / "launcher.ini"; }
-  const std::string& programFolder() const { return programFolder_; }
+  const game_finder::SearchPlaces& places() const { return places_; }
 
  private:
-  static void Forget() {
-    tools::UnregisterSteam();
-    tools::UnregisterInstallPath();
-    tools::RemoveTree(kSierra);
-  }
-
   TempFolder root_;
-  std::string programFolder_;
+  std::string key_;
+  game_finder::SearchPlaces places_;
   char previousFolder_[MAX_PATH] = {};
 };
 
@@ -235,11 +244,10 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
   for (const auto& [what, machine, outcome] : cases) {
     SCOPED_TRACE(what);
     const BuiltMachine built(machine);
-    const game_finder::GameSearch search =
-        game_finder::FindGame(built.settingsFile(), built.programFolder());
+    const game_finder::GameSearch search = game_finder::FindGame(built.places());
     EXPECT_EQ(search.found, built.Path(outcome.found));
     EXPECT_EQ(game_finder::HalfLifeFolderFor(game_finder::Job::kSwitchOrLaunch, search),
-              outcome.found.empty() ? kSierra : built.Path(outcome.found));
+              built.Path(outcome.found.empty() ? kSierra : outcome.found));
     EXPECT_EQ(game_finder::HalfLifeFolderFor(game_finder::Job::kMapCycles, search),
               built.Path(outcome.chooserFolder));
     ExpectNames(built, game_finder::NotFoundFailureText(search), outcome.notFound);
@@ -248,23 +256,25 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
 }
 
 // Nothing anywhere: the switch and the launch work in C:\SIERRA as before; the main window shows
-// first that the folder named in the program's own launcher.ini holds no game, then its failure,
-// which names the places looked in.
+// first that the folder named in the program's launcher.ini holds no game, then its failure, which
+// names the places looked in. The program searches its own places unless a test gives it others.
 TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  const std::string beside = std::string(self, std::strrchr(self, '\\') + 1) + "launcher.ini";
-  ASSERT_EQ(beside, game_finder::SettingsFileBesideProgram());
-  const BuiltMachine built("game: cs:$\\named | install: $\\gone");
-  ASSERT_TRUE(tools::WriteTextFile(beside, "[Game]\r\nFolder=" + built.Path("$\\named") + "\r\n"));
-  EXPECT_EQ(game_finder::SwitchCounterStrikeFolder(), "C:\\SIERRA\\Half-Life\\cstrike");
+  const game_finder::SearchPlaces own = game_finder::PlacesSearched();
+  EXPECT_EQ(own.programFolder, std::string(self, std::strrchr(self, '\\')));
+  EXPECT_EQ(own.settingsFile, own.programFolder + "\\launcher.ini");
+  EXPECT_EQ(own.sierraHalfLife, kSierra);
+  EXPECT_EQ(own.registryKey, "");
+  const BuiltMachine built("game: cs:$\\named | ini: $\\named | install: $\\gone");
+  const game_finder::SearchPlacesInUse use(built.places());
+  EXPECT_EQ(game_finder::SwitchCounterStrikeFolder(), built.Path("C:\\SIERRA\\Half-Life\\cstrike"));
 
   testing_support::RecordingMessageBoxes messages;
   testing_support::ScriptedRandom random;
   app::Program program({messages, random});
   program.launcher()->and_Click();
   program.launcher()->cstrike_Click();
-  DeleteFileA(beside.c_str());
   ASSERT_EQ(messages.shown.size(), 5u);  // the switch's own first, then a pair each
   const std::string named = "The folder \"" + built.Path("$\\named") + "\" named in";
   const Texts places = {"Half-Life (hl.exe with a cstrike folder) is in none of the folders",
@@ -275,12 +285,14 @@ TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
     EXPECT_EQ(messages.shown[message].style, platform::MessageStyle::kInformation);
   }
   ExpectNames(built, messages.shown[2].text, places);
-  EXPECT_EQ(
-      messages.shown[2].text.find("Could not open the folder \"C:\\SIERRA\\Half-Life\\cstrike\""),
-      0u);
+  EXPECT_EQ(messages.shown[2].text.find(
+                built.Path("Could not open the folder \"C:\\SIERRA\\Half-Life\\cstrike\"")),
+            0u);
   EXPECT_NE(messages.shown[2].text.find("No file was changed.\n\n"), std::string::npos);
   ExpectNames(built, messages.shown[4].text, places);
-  EXPECT_EQ(messages.shown[4].text.find("Could not open the folder \"C:\\SIERRA\\Half-Life\""), 0u);
+  EXPECT_EQ(messages.shown[4].text.find(
+                built.Path("Could not open the folder \"C:\\SIERRA\\Half-Life\"")),
+            0u);
   EXPECT_NE(messages.shown[4].text.find("Counter-Strike was not started.\n\n"), std::string::npos);
   EXPECT_FALSE(program.ended());
 }

@@ -71,9 +71,11 @@ void DeleteRegistryKey(HKEY root, const std::string& key, RegistryView view) {
   RegDeleteKeyA(parent, key.substr(slash + 1).c_str());
 }
 
-bool RegisterInstallPath(const std::string& halfLifeFolder, RegistryView view) {
-  return DeleteRegistryValue(HKEY_LOCAL_MACHINE, kHalfLifeKey, "InstallPath", Other(view)) &&
-         SetRegistryValue(HKEY_LOCAL_MACHINE, kHalfLifeKey, "InstallPath", REG_SZ,
+bool RegisterInstallPath(const std::string& halfLifeFolder, RegistryView view,
+                         const std::string& below) {
+  const std::string key = below + kHalfLifeKey;
+  return DeleteRegistryValue(HKEY_LOCAL_MACHINE, key, "InstallPath", Other(view)) &&
+         SetRegistryValue(HKEY_LOCAL_MACHINE, key, "InstallPath", REG_SZ,
                           std::string_view(halfLifeFolder.c_str(), halfLifeFolder.size() + 1),
                           view);
 }
@@ -84,11 +86,11 @@ void UnregisterInstallPath() {
   }
 }
 
-bool RegisterSteamPath(const std::string& steamFolder) {
+bool RegisterSteamPath(const std::string& steamFolder, const std::string& below) {
   std::string path = steamFolder;
   CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
   std::replace(path.begin(), path.end(), '\\', '/');
-  return SetRegistryValue(HKEY_CURRENT_USER, kSteamKey, "SteamPath", REG_SZ,
+  return SetRegistryValue(HKEY_CURRENT_USER, below + kSteamKey, "SteamPath", REG_SZ,
                           std::string_view(path.c_str(), path.size() + 1), RegistryView::k32Bit);
 }
 

@@ -23,15 +23,17 @@ void DeleteRegistryKey(HKEY root, const std::string& key, RegistryView view);
 
 // Points HKLM\Software\Valve\Half-Life\InstallPath at `halfLifeFolder` in one
 // view only, as the game's installer does in the 32-bit view; the other view
-// holds no such value afterwards (on 32-bit Windows both are the same).
+// holds no such value afterwards (on 32-bit Windows both are the same). With
+// `below`, under that key of HKLM instead.
 bool RegisterInstallPath(const std::string& halfLifeFolder,
-                         RegistryView view = RegistryView::k32Bit);
+                         RegistryView view = RegistryView::k32Bit, const std::string& below = {});
 // Removes InstallPath from both views.
 void UnregisterInstallPath();
 
 // Records Steam as its client does, per user: HKCU\Software\Valve\Steam
-// SteamPath holds `steamFolder` in lower case with forward slashes.
-bool RegisterSteamPath(const std::string& steamFolder);
+// SteamPath holds `steamFolder` in lower case with forward slashes. With
+// `below`, under that key of HKCU instead.
+bool RegisterSteamPath(const std::string& steamFolder, const std::string& below = {});
 // Removes SteamPath, and Steam's HKLM InstallPath from both views.
 void UnregisterSteam();
 
