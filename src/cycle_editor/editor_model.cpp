@@ -48,18 +48,31 @@ std::vector<std::size_t> EditorModel::Fill(std::vector<std::string> maps,
   return rotationView_.Show(rotation_, std::vector<bool>(rotation_.size(), false));
 }
 
-// The texts are moved into the state and back, never copied.
-ListState EditorModel::Read(std::vector<std::string>& texts, const ShownList& view) {
-  ListState state{std::move(texts), view.Selection()};
+// An edit works on a copy of the texts, so that one that fails (out of memory)
+// leaves the model as it was.
+ListState EditorModel::Read(const std::vector<std::string>& texts, const ShownList& view) {
+  ListState state{texts, view.Selection()};
   state.selected.resize(state.texts.size(), false);
   return state;
 }
 
+// The model takes the edited lists, and both lists show them. If showing fails, the model and
+// the lists are put back as they were before the edit.
 void EditorModel::Store(ListState& maps, ListState& rotation) {
-  maps_ = std::move(maps.texts);
-  rotation_ = std::move(rotation.texts);
-  mapsView_.Show(maps_, maps.selected);
-  rotationView_.Show(rotation_, rotation.selected);
+  const std::vector<bool> mapsWere = mapsView_.Selection(),
+                          rotationWas = rotationView_.Selection();
+  std::swap(maps_, maps.texts);
+  std::swap(rotation_, rotation.texts);
+  try {
+    mapsView_.Show(maps_, maps.selected);
+    rotationView_.Show(rotation_, rotation.selected);
+  } catch (...) {
+    std::swap(maps_, maps.texts);
+    std::swap(rotation_, rotation.texts);
+    mapsView_.Show(maps_, mapsWere);
+    rotationView_.Show(rotation_, rotationWas);
+    throw;
+  }
 }
 
 void EditorModel::MoveIntoRotation() {
@@ -80,9 +93,16 @@ bool EditorModel::Step(bool up) {
   ListState rotation = Read(rotation_, rotationView_);
   const std::optional<std::size_t> target =
       up ? cycle::MoveUp(rotation) : cycle::MoveDown(rotation);
-  rotation_ = std::move(rotation.texts);
   if (!target) return false;
-  rotationView_.MoveEntry(up ? *target + 1 : *target - 1, *target);
+  const std::vector<bool> was = rotationView_.Selection();
+  std::swap(rotation_, rotation.texts);
+  try {
+    rotationView_.MoveEntry(up ? *target + 1 : *target - 1, *target);
+  } catch (...) {
+    std::swap(rotation_, rotation.texts);
+    rotationView_.Show(rotation_, was);
+    throw;
+  }
   return true;
 }
 
@@ -90,8 +110,16 @@ bool EditorModel::MoveUp() { return Step(true); }
 bool EditorModel::MoveDown() { return Step(false); }
 
 void EditorModel::Shuffle(const std::function<double()>& nextUniform) {
-  rotation_ = ShuffleRotation(std::move(rotation_), nextUniform);
-  rotationView_.Show(rotation_, std::vector<bool>(rotation_.size(), false));
+  std::vector<std::string> shuffled = ShuffleRotation(rotation_, nextUniform);
+  const std::vector<bool> was = rotationView_.Selection();
+  std::swap(rotation_, shuffled);
+  try {
+    rotationView_.Show(rotation_, std::vector<bool>(rotation_.size(), false));
+  } catch (...) {
+    std::swap(rotation_, shuffled);
+    rotationView_.Show(rotation_, was);
+    throw;
+  }
 }
 
 }  // namespace cycle

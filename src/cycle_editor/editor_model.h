@@ -54,7 +54,7 @@ class EditorModel {
   const std::vector<std::string>& rotation() const { return rotation_; }
 
  private:
-  ListState Read(std::vector<std::string>& texts, const ShownList& view);
+  ListState Read(const std::vector<std::string>& texts, const ShownList& view);
   // Takes both lists' texts back and shows them with their flags.
   void Store(ListState& maps, ListState& rotation);
   bool Step(bool up);

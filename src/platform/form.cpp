@@ -297,11 +297,19 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   try {
     return form->HandleMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
-    MessageBoxA(window, error.what(), form->layout_.title, MB_OK | MB_ICONHAND);
+    form->TellLater(error.what());
   } catch (...) {
-    MessageBoxA(window, "Unexpected error.", form->layout_.title, MB_OK | MB_ICONHAND);
+    form->TellLater("Unexpected error.");
   }
   return 0;
+}
+
+// A box shown from inside a paint or draw handler would be painted over and
+// drawn again under itself: the failure is told once the message is done.
+void Form::TellLater(const char* failure) {
+  if (!untoldFailure_.empty()) return;
+  untoldFailure_ = failure;
+  PostMessageA(window_.get(), kTellFailureMessage, 0, 0);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -321,6 +329,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnCloseBox();
       return 0;
+    case kTellFailureMessage: {
+      const std::string failure = std::move(untoldFailure_);
+      untoldFailure_.clear();
+      if (!failure.empty()) MessageBoxA(self, failure.c_str(), layout_.title, MB_OK | MB_ICONHAND);
+      return 0;
+    }
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wParam));
       return 1;

@@ -77,6 +77,9 @@ struct FormSpec {
 
 enum class ControlEvent { kClick, kDblClick };
 
+// Posted to a form's window to show a failure a handler met (see Form::TellLater).
+inline constexpr UINT kTellFailureMessage = WM_APP + 1;
+
 class Form {
  public:
   explicit Form(const FormSpec& layout);
@@ -134,6 +137,7 @@ class Form {
   // Moves the focus to `previous` when it is one of the window's controls,
   // else to the control remembered; false when there is none.
   bool RestoreFocus(HWND previous);
+  void TellLater(const char* failure);
   void PaintBackground(HDC dc);
   void DrawOwnerDrawn(const DRAWITEMSTRUCT& item);
 
@@ -143,6 +147,7 @@ class Form {
   int dpi_ = kDefaultDpi;
   bool shownBefore_ = false;
   HWND lastFocus_ = nullptr;
+  std::string untoldFailure_;  // a handler's failure, shown once the message is done
   struct CachedFont {
     FontSpec description;
     UniqueFont font;

@@ -118,6 +118,7 @@ bool ListBox::Append(const std::string& text, std::wstring& wide) {
   wide.resize(static_cast<size_t>(length));
   const LRESULT index = SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                                      reinterpret_cast<LPARAM>(wide.c_str()));
+  if (index < 0) throw ListFull();
   // Plain ASCII reads the same in every ANSI code page; only other bytes need the way back.
   bool ascii = true;
   for (const char c : text) {
@@ -155,7 +156,9 @@ void ListBox::MoveEntry(int from, int to) {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   SendMessageW(list_, LB_GETTEXT, from, reinterpret_cast<LPARAM>(text.data()));
   Remove(from);
-  SendMessageW(list_, LB_INSERTSTRING, to, reinterpret_cast<LPARAM>(text.c_str()));
+  if (SendMessageW(list_, LB_INSERTSTRING, to, reinterpret_cast<LPARAM>(text.c_str())) < 0) {
+    throw ListFull();
+  }
   SetSelected(-1, false);  // -1: every entry
   SetSelected(to, true);
   SetCurrent(to);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ class ListBox {
   void Add(const std::string& text);
   void Remove(int index);
   void Clear();
+
+  // Thrown when the list control refuses an entry (LB_ERR, LB_ERRSPACE: out of memory); the
+  // list then holds fewer entries than it was given.
+  struct ListFull : std::runtime_error {
+    ListFull() : std::runtime_error("The list could not take every entry: out of memory.") {}
+  };
 
   // Replaces every entry with `texts`, in their order: a sorted list does not re-sort them, so
   // the caller keeps them in order. `selected`, when given, sets the flags in the order of

@@ -60,13 +60,23 @@ IAccessible* ObjectOf(HWND control) {
   return object;
 }
 
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 class AccessibilityTest : public ProgramTest {
  protected:
   void SetUp() override {
+    // Wine (seen with Debian 12's 8.0) hands a 64-bit program no object for its own controls
+    // (AccessibleObjectFromWindow fails in-process, as it does across processes): the names are
+    // checked on the 32-bit build, the program itself, where the machine runs it.
+    if (sizeof(void*) == 8 && UnderWine()) GTEST_SKIP() << "no accessible objects, 64-bit Wine";
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     ASSERT_TRUE(tools::RegisterInstallPath("C:\\windows"));  // any folder, for the chooser
   }
-  void TearDown() override { CoUninitialize(); }
+  void TearDown() override {
+    if (!IsSkipped()) CoUninitialize();
+  }
 };
 
 // Every control, by its layout name: the name it is said by and its role. The captions stay.

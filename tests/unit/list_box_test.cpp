@@ -42,4 +42,22 @@ TEST(CodePageListBoxTest, RefillKeepsTheOrderGivenAndNamesWhatItShowsOtherwise) 
   EXPECT_EQ(list.Refill({"short", longLine}), std::vector<size_t>{1});
 }
 
+// A list that refuses an entry (out of memory): the refill and the move say so rather than leave
+// the list shorter than its model.
+LRESULT CALLBACK FullList(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == LB_INSERTSTRING) return LB_ERRSPACE;
+  return CallWindowProcW(listProc, window, message, wParam, lParam);
+}
+
+TEST(ListBoxTest, AnEntryTheListRefusesIsReported) {
+  platform::UniqueWindow window(CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | LBS_HASSTRINGS, 0,
+                                                0, 100, 100, nullptr, nullptr, nullptr, nullptr));
+  platform::ListBox list(window.get());
+  list.Refill({"a", "b"});
+  listProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FullList)));
+  EXPECT_THROW(list.MoveEntry(1, 0), platform::ListBox::ListFull);
+  EXPECT_THROW(list.Refill({"a", "b"}), platform::ListBox::ListFull);
+}
+
 }  // namespace

@@ -6,11 +6,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/about_box.h"
 #include "app/launcher.h"
 #include "fakes.h"
+#include "game_finder/game_search.h"
+#include "mod_chooser/mod_discovery.h"
+#include "temp_folder.h"
 #include "support/driver.h"
 #include "support/registry.h"
 
@@ -71,6 +75,26 @@ TEST_F(WindowsTest, ControlsHaveTheirPointSizeAndADestroyedWindowIsLetGo) {
   EXPECT_EQ(form.window(), nullptr);
 }
 
+// A handler's failure (here a click's; a paint's alike) is not shown from inside the message that
+// met it, where a paint would draw under the box and again: it is posted, once however many follow.
+TEST_F(WindowsTest, AHandlersFailureIsToldAfterItsMessageOnce) {
+  struct Throwing : BareForm {
+    using BareForm::BareForm;
+    void OnControlEvent(int, platform::ControlEvent) override { throw std::runtime_error("x"); }
+  } form(cycle_editor::FrmRotamundLayout());
+  ASSERT_TRUE(form.Create());
+  const int id = cycle_editor::FrmRotamund::kCmdSave;
+  for (int click = 0; click < 2; ++click) {
+    SendMessageA(form.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(form.control(id)));
+  }
+  MSG told{};
+  EXPECT_TRUE(PeekMessageA(&told, form.window(), platform::kTellFailureMessage,
+                           platform::kTellFailureMessage, PM_REMOVE));
+  EXPECT_FALSE(PeekMessageA(&told, form.window(), platform::kTellFailureMessage,
+                            platform::kTellFailureMessage, PM_REMOVE));
+}
+
 // Watches a window's last message, after the form's own procedure has handled it.
 struct LastMessage {
   WNDPROC formProcedure = nullptr;
@@ -105,6 +129,26 @@ TEST_F(WindowsTest, AnUnloadedWindowIsDestroyedAfterTheHandlerAndLetGoByItsLastM
     EXPECT_TRUE(last.seen && !last.stillAFormsWindow);
   }
   watched = nullptr;
+}
+
+// The chooser closes itself while it loads when the registry holds an empty install folder and
+// the game is nowhere: asking for it then gives no window, and the program goes on.
+TEST_F(WindowsTest, AWindowThatUnloadsItselfWhileItLoadsIsNoWindow) {
+  TempFolder machine;
+  const std::string key = "Software" + machine.path().substr(machine.path().rfind('\\'));
+  ASSERT_TRUE(tools::RegisterInstallPath("", tools::RegistryView::k32Bit, key + "\\"));
+  const game_finder::SearchPlacesInUse places(
+      {machine / "launcher.ini", machine.path(), machine / "SIERRA", key + "\\"});
+  program_.Show(app::FormId::kLauncher);
+  EXPECT_EQ(program_.Loaded(app::FormId::kMods), nullptr);
+  EXPECT_EQ(program_.frmMODS(), nullptr);
+  program_.Show(app::FormId::kMods);
+  EXPECT_FALSE(program_.IsLoaded(app::FormId::kMods));
+  EXPECT_EQ(messages_.shown.back().text, mod_chooser::kNotInstalledText);
+  EXPECT_FALSE(program_.ended());
+  for (const char* below : {"\\Software\\Valve\\Half-Life", "\\Software\\Valve", "\\Software", ""}) {
+    tools::DeleteRegistryKey(HKEY_LOCAL_MACHINE, key + below, tools::RegistryView::k32Bit);
+  }
 }
 
 // With the window's activation arriving after it was shown, as window managers deliver it
