@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "game_files/profiles.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "launcher_app.h"
+#include "platform/handles.h"
+#include "platform/writer_turn.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {
@@ -84,7 +89,8 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
 }
 
 // The editor open in one launcher on Counter-Strike's rotation, then a switch in a second one, then
-// a change from a text editor: each save keeps the version it found in a backup and names it.
+// a text editor writing the same maps in capitals (not one byte longer): each save keeps the
+// version it found in a backup and names it.
 TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
   ResetDemoGame();
   HWND editorMain = nullptr, switcherMain = nullptr;
@@ -103,7 +109,9 @@ TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
   ASSERT_TRUE(Driver::WaitIdle(switcherMain));
   ASSERT_EQ(LiveProfile(), game_files::ProfileId::kNNBot);
 
-  const std::string outside = "de_notepad\r\n";
+  std::string outside = rotation;
+  std::ranges::transform(outside, outside.begin(),
+                         [](char c) { return static_cast<char>(std::toupper(c)); });
   for (const std::string& found : {Live("mapcycle.nnb.txt"), outside}) {
     if (found == outside) {
       ASSERT_TRUE(tools::WriteTextFile(cycle, outside));
@@ -126,6 +134,52 @@ TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
   box = editing.WaitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "Map Saved");
+  tools::RemoveTree(kGame + "\\launcher backups");
+}
+
+// The editor reaches Counter-Strike's folder through the registry's InstallPath, spelled
+// "c:\sierra\HALF-LIFE\", the switch as C:\SIERRA\Half-Life\cstrike. While this test holds
+// the folder's turn under a third spelling (Half-Life's short name, slashes), neither the save nor
+// the switch changes a file; once the turn is handed on, both go through, one after the other.
+TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
+  ResetDemoGame();
+  ASSERT_TRUE(tools::RegisterInstallPath("c:\\sierra\\HALF-LIFE\\"));
+  HWND editorMain = nullptr, switcherMain = nullptr;
+  Driver editing = StartLauncher(editorMain);
+  HWND editor = OpenEditor(editing, editorMain, "cstrike");
+  ASSERT_NE(editor, nullptr);
+  Driver switching = StartLauncher(switcherMain);
+  tools::Press(tools::FindChild(switcherMain, "NNBot"));
+  const auto ask = switching.WaitForMessageBox();
+  ASSERT_TRUE(ask);
+  const std::string rotation = Live("mapcycle.txt");
+
+  char halfLife[MAX_PATH] = {};
+  ASSERT_GT(GetShortPathNameA(tools::kDemoHalfLifeFolder, halfLife, MAX_PATH), 0u);
+  std::string spelling = std::string(halfLife) + "\\CSTRIKE\\";
+  std::ranges::replace(spelling, '\\', '/');
+  platform::UniqueHandle turn(
+      CreateMutexA(nullptr, FALSE, platform::WriterTurnName(spelling).c_str()));
+  ASSERT_EQ(WaitForSingleObject(turn.get(), 0), WAIT_OBJECT_0);
+  tools::Press(GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave));
+  PostMessageA(ask->window, WM_COMMAND, IDOK, 0);
+  Sleep(1500);
+  const auto early = editing.WaitForMessageBox(0ms);
+  EXPECT_FALSE(early) << "saved while the turn was held by " << spelling << ": " << early->text;
+  EXPECT_EQ(Live("liblist.gam"), Live("liblist_old.gam")) << "switched while the turn was held";
+  ReleaseMutex(turn.get());
+
+  const auto saved = editing.WaitForMessageBox();
+  ASSERT_TRUE(saved);
+  const std::string nnbLibrary = Live("liblist.gam.nnb");
+  ASSERT_TRUE(tools::WaitUntil([&] { return Live("liblist.gam") == nnbLibrary; }));
+  ASSERT_TRUE(Driver::WaitIdle(switcherMain));
+  const auto failure = switching.WaitForMessageBox(200ms);
+  EXPECT_FALSE(failure) << failure->text;
+  // The save went first and found its own file, or second and kept NNBot's rotation.
+  const bool savedFirst = saved->text == "Map Saved";
+  EXPECT_TRUE(savedFirst || saved->text.starts_with("Map Saved\n\nAnother program")) << saved->text;
+  EXPECT_EQ(Live("mapcycle.txt"), savedFirst ? Live("mapcycle.nnb.txt") : rotation);
   tools::RemoveTree(kGame + "\\launcher backups");
 }
 
