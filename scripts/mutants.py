@@ -293,7 +293,7 @@ def source_files(root, pattern):
         name = os.path.basename(path)
         if not path.endswith((".cpp", ".h")) or any(fnmatch.fnmatch(name, e) for e in EXCLUDED):
             continue
-        if pattern and not fnmatch.fnmatch(path, pattern):
+        if pattern and not any(fnmatch.fnmatch(path, p) for p in pattern.split(",")):
             continue
         if os.path.isfile(os.path.join(root, path)):
             yield path

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Mutation testing: changes src/ one small fault at a time and checks that the tests fail.
-#   mutate.sh [--sample N|all] [--seed S] [--files GLOB] [--ids FILE] [--timeout SECONDS] [--list]
+#   mutate.sh [--sample N|all] [--seed S] [--files GLOB] [--tests REGEX] [--ids FILE]
+#             [--timeout SECONDS] [--list]
 # --sample N   how many mutants to run (default 30: about an hour on a 2-core machine, where a
 #              mutant takes 1.5 to 2.5 minutes, a survivor the whole test run); --seed S picks
 #              which (default 1): the same seed gives the same mutants, and a smaller sample
 #              is part of a larger one.
-# --files GLOB only files whose path matches, e.g. 'src/platform/*'.
+# --files GLOB only files whose path matches, e.g. 'src/platform/*'; several globs separated by
+#              commas.
+# --tests R    only the Wine tests whose ctest names match the regular expression R (for the code
+#              those tests are written for: a survivor costs one run of them, not of every test).
 # --ids FILE   exactly the mutants whose ids start the lines of FILE (a saved --list).
 # --timeout S  a mutant's test run that takes longer is killed (default: 3 x the clean run + 60 s).
 # --list       only lists the chosen mutants (id, file:line, operator, original => mutated).
@@ -37,16 +41,17 @@ source "$(dirname "$0")/common.sh"
 unset LC_ALL LC_CTYPE
 export LANG=C.UTF-8
 
-sample=30 seed=1 files="" ids="" limit="" list=0
+sample=30 seed=1 files="" ids="" limit="" list=0 tests=""
 while (($#)); do
   case "$1" in
     --sample) sample=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
     --files) files=$2; shift 2 ;;
+    --tests) tests=$2; shift 2 ;;
     --ids) ids=$(realpath "$2"); shift 2 ;;
     --timeout) limit=$2; shift 2 ;;
     --list) list=1; shift ;;
-    *) sed -n '2,11p' "$0" >&2; exit 2 ;;
+    *) sed -n '2,15p' "$0" >&2; exit 2 ;;
   esac
 done
 
@@ -134,7 +139,7 @@ NOT_RUN='^Imports\.|^Package\.'
 # the end-to-end tests, then the injected faults), and last those that took 10 s or more in the
 # clean run. Each group stops at its first failure; cost data is removed, so that ctest keeps
 # that order rather than start with the slowest.
-TEST_GROUPS=("-E $NOT_RUN")
+TEST_GROUPS=("-E $NOT_RUN${tests:+ -R $tests}")
 
 # run_tests LOG SECONDS: 0 when every test passes, 1 at the first failure, 124 when out of time.
 run_tests() {
@@ -175,7 +180,7 @@ clean=$((SECONDS - start))
 slow=$(sed -nE 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([^ ]+) \.+ +Passed +([0-9.]+) sec$/\2 \1/p' \
   "$WORK/logs/clean.log" | awk '$1 >= 10 { gsub(/\./, "\\.", $2); print $2 }' | paste -sd'|')
 if [ -n "$slow" ]; then
-  TEST_GROUPS=("-E $NOT_RUN|^($slow)\$" "-R ^($slow)\$")
+  TEST_GROUPS=("-E $NOT_RUN|^($slow)\$${tests:+ -R $tests}" "-R ^($slow)\$")
 fi
 limit=${limit:-$((3 * clean + 60))}
 echo "Clean run: ${clean} s; a mutant's tests are stopped after ${limit} s"

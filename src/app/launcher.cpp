@@ -89,7 +89,7 @@ void Launcher::res_Click() { Activate(ProfileId::kRestore); }
 
 void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
 
-void Launcher::PutBackCutShortSwitch() {
+void Launcher::StartUp() {
   using platform::MessageStyle;
   platform::MessageBoxes& messages = program_.services().messages;
   const std::string folder = game_finder::SwitchCounterStrikeFolder();

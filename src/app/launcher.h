@@ -46,7 +46,7 @@ class Launcher : public platform::Form {
 
   // At the program's start, once the window shows and before it takes a click: a switch cut
   // short in the game folder (the launcher was killed or the power lost) is put back.
-  void PutBackCutShortSwitch();
+  void StartUp();
 
  protected:
   void OnControlEvent(int controlId, platform::ControlEvent event) override;

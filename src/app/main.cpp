@@ -16,6 +16,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app::Program program({messages, random});
   program.Show(app::FormId::kLauncher);
   if (program.ended()) return 0;
-  if (app::Launcher* launcher = program.launcher()) launcher->PutBackCutShortSwitch();
+  if (app::Launcher* launcher = program.launcher()) launcher->StartUp();
   return platform::RunMessageLoop([&] { program.ReleaseUnloaded(); });
 }

@@ -9,7 +9,7 @@
 
 namespace game_files {
 
-SwitchBackups::SwitchBackups(std::string gameFolder, const SYSTEMTIME& time)
+Backups::Backups(std::string gameFolder, const SYSTEMTIME& time)
     : gameFolder_(std::move(gameFolder)) {
   // Date first, so that the folders sort by time; no ':' in a file name.
   char stamp[32];
@@ -18,14 +18,14 @@ SwitchBackups::SwitchBackups(std::string gameFolder, const SYSTEMTIME& time)
   stamp_ = stamp;
 }
 
-SwitchBackups::~SwitchBackups() {
+Backups::~Backups() {
   // Removing a folder fails unless it is empty: no backup is ever lost here.
   for (auto folder = created_.rbegin(); folder != created_.rend(); ++folder) {
     platform::RemoveFolderIfEmpty(*folder);
   }
 }
 
-platform::Status SwitchBackups::KeepIfUnique(const std::string& liveName) {
+platform::Status Backups::KeepIfUnique(const std::string& liveName) {
   const std::string live = gameFolder_ + "\\" + liveName;
   bool exists = false;
   platform::Status found = platform::LookUpFile(live, exists);
@@ -40,7 +40,7 @@ platform::Status SwitchBackups::KeepIfUnique(const std::string& liveName) {
   return Keep(liveName, target);
 }
 
-platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& target) {
+platform::Status Backups::Keep(const std::string& liveName, std::string& target) {
   target = gameFolder_ + "\\" + kBackupFolder;
   platform::Status kept = Copy(liveName, target);
   if (kept.ok()) return kept;
@@ -51,7 +51,7 @@ platform::Status SwitchBackups::Keep(const std::string& liveName, std::string& t
 }
 
 // `target` holds the backup's path, or as much of it as was known on failure.
-platform::Status SwitchBackups::Copy(const std::string& liveName, std::string& target) {
+platform::Status Backups::Copy(const std::string& liveName, std::string& target) {
   bool created = false;
   if (folder_.empty()) {
     platform::Status made = platform::CreateFolder(target, created);

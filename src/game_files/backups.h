@@ -18,14 +18,14 @@ inline constexpr char kBackupFolder[] = "launcher backups";
 // "launcher backups\<date> <time>\" under its own name relative to the game
 // folder, so that a copy goes back to the same place. The switch's folder is
 // made for its first backup; a switch in the same second gets "… (2)".
-class SwitchBackups {
+class Backups {
  public:
   // `time` (local time) names the switch's folder.
-  SwitchBackups(std::string gameFolder, const SYSTEMTIME& time);
+  Backups(std::string gameFolder, const SYSTEMTIME& time);
   // Removes the folders made here that stayed empty because a backup failed.
-  ~SwitchBackups();
-  SwitchBackups(const SwitchBackups&) = delete;
-  SwitchBackups& operator=(const SwitchBackups&) = delete;
+  ~Backups();
+  Backups(const Backups&) = delete;
+  Backups& operator=(const Backups&) = delete;
 
   // To call before `liveName` (relative to the game folder) is replaced or
   // removed: keeps a flushed copy of it unless it is missing or one of its

@@ -15,7 +15,7 @@ platform::Status KeepChangedFile(const std::string& path, const std::optional<st
   if (read.notFound()) return platform::Status::Ok();
   if (!read.ok() || opened == onDisk) return read;
   const std::string folder = platform::FolderOf(path);
-  SwitchBackups backups(folder, time);
+  Backups backups(folder, time);
   return backups.Keep(path.substr(folder.size() + 1), kept);
 }
 

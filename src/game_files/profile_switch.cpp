@@ -80,7 +80,7 @@ SwitchOutcome Switch(const std::vector<LiveChange>& changes, const std::string& 
                      const SwitchOptions& options) {
   SYSTEMTIME time = options.time.value_or(SYSTEMTIME{});
   if (!options.time) GetLocalTime(&time);
-  SwitchBackups backups(gameFolder, time);
+  Backups backups(gameFolder, time);
   SwitchTransaction transaction(gameFolder);
   for (const LiveChange& change : changes) {
     platform::Status staged = backups.KeepIfUnique(change.live);

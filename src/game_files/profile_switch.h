@@ -64,7 +64,7 @@ struct SwitchOutcome {
 // unreadable, or a live file the switch would replace or remove is read-only
 // or held open by another program (which Windows would refuse half-way). A
 // live file whose bytes are in no prepared copy is backed up first (see
-// SwitchBackups). The turn is let go before it returns.
+// Backups). The turn is let go before it returns.
 SwitchOutcome SwitchProfile(const Profile& profile, const std::string& gameFolder,
                             const PutBackReport& report = {}, const SwitchOptions& options = {});
 

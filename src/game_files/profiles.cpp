@@ -68,8 +68,7 @@ std::vector<LiveChange> PlanActivation(const Profile& profile,
                                        const std::vector<std::string>& listedWaypoints) {
   std::vector<LiveChange> changes = {{"mapcycle.txt", profile.mapCycleSource}};
   if (!profile.waypoints.empty()) {
-    const std::string_view pattern = kWaypointPattern;
-    const std::string folder(pattern.substr(0, pattern.find_last_of('\\') + 1));
+    const std::string folder(kInWaypointFolder);
     for (const FileCopy& copy : profile.waypoints)
       changes.push_back({copy.destination, copy.source});
     for (const std::string& name : listedWaypoints) {
@@ -87,9 +86,7 @@ std::vector<LiveChange> PlanActivation(const Profile& profile,
 
 std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
                                           platform::LeadByteRule leadByte) {
-  const std::string_view pattern = kWaypointPattern;
-  const std::string_view waypointFolder = pattern.substr(0, pattern.find_last_of('\\') + 1);
-  const bool waypoint = liveName.starts_with(waypointFolder);
+  const bool waypoint = liveName.starts_with(kInWaypointFolder);
   // A listed waypoint's name may hold a character whose second byte is '\\'.
   const std::string_view fileName =
       liveName.substr(platform::LastSeparator(liveName, leadByte) + 1);
@@ -97,7 +94,7 @@ std::vector<std::string> PreparedCopiesOf(std::string_view liveName,
   for (const Profile& profile : kProfiles) {
     for (const LiveChange& change : PlanActivation(profile, {})) {
       std::string copy;
-      if (waypoint && change.live.starts_with(waypointFolder)) {
+      if (waypoint && change.live.starts_with(kInWaypointFolder)) {
         copy = change.source.substr(0, change.source.find_last_of('\\') + 1);
         copy += fileName;
       } else if (change.live == liveName) {

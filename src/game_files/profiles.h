@@ -39,7 +39,12 @@ enum class ProfileId {
 
 const Profile& ProfileFor(ProfileId id);
 
+// The waypoint folder, relative to the game folder, and its live waypoint files.
+inline constexpr char kWaypointFolder[] = "maps";
 inline constexpr char kWaypointPattern[] = "maps\\*.wpt";
+// A live waypoint file's name relative to the game folder starts so.
+inline constexpr std::string_view kInWaypointFolder = "maps\\";
+static_assert(std::string_view(kWaypointPattern).starts_with(kInWaypointFolder));
 
 // One change of a switch to one live file, both names relative to the game
 // folder: the live file gets a copy of `source`, or with no source it goes.

@@ -49,7 +49,7 @@ void RemoveKeptFiles(const std::string& gameFolder, const std::vector<JournalEnt
 
 // The folders the program's temporary files may be in: the game folder and its waypoint folder.
 std::vector<std::string> TemporaryFolders(const std::string& gameFolder) {
-  return {gameFolder, Below(gameFolder, platform::FolderOf(kWaypointPattern))};
+  return {gameFolder, Below(gameFolder, kWaypointFolder)};
 }
 
 }  // namespace

@@ -271,12 +271,6 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
     EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
-  // What a killed switch left beside the live files goes with the next switch.
-  for (const char* left : {"liblist.gam.launcher-new.tmp", "maps\\gone.wpt.launcher-old.tmp"}) {
-    ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + left, "left"));
-  }
-  EXPECT_TRUE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
 }
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
