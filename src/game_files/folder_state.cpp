@@ -19,11 +19,9 @@ void AddOnce(std::vector<std::string>& names, const std::string& name) {
 bool SameBytes(FolderFiles& files, const LiveChange& change, ProfileState& state) {
   const FileLook liveLook = files.Look(change.live), sourceLook = files.Look(change.source);
   if (!IsFile(liveLook) || !IsFile(sourceLook) || liveLook.size != sourceLook.size) return false;
-  const std::string* liveBytes = files.Bytes(change.live);
-  if (!liveBytes) return false;
-  const std::string* sourceBytes = files.Bytes(change.source);
-  if (!sourceBytes) AddOnce(state.unreadable, change.source);
-  return sourceBytes && *liveBytes == *sourceBytes;
+  const Comparison comparison = files.Compare(change.live, change.source);
+  if (comparison == Comparison::kSecondUnreadable) AddOnce(state.unreadable, change.source);
+  return comparison == Comparison::kSame;
 }
 
 // What the switch to `profile` would find missing or unreadable.

@@ -23,15 +23,17 @@ struct FileLook {
   std::uint64_t size = 0;  // of a file
 };
 
+enum class Comparison { kSame, kDifferent, kFirstUnreadable, kSecondUnreadable };
+
 // The files of one Counter-Strike folder as the state asks for them, each
-// name relative to that folder. Asked for the same name twice, an answer may
-// come from what was read the first time.
+// name relative to that folder. Asked the same twice, an answer may come from
+// what was found the first time.
 class FolderFiles {
  public:
   virtual ~FolderFiles() = default;
   virtual FileLook Look(const std::string& name) = 0;
-  // The bytes of a file Look found; nullptr when they could not be read.
-  virtual const std::string* Bytes(const std::string& name) = 0;
+  // Whether two files Look found to be of the same size hold the same bytes.
+  virtual Comparison Compare(const std::string& first, const std::string& second) = 0;
   // The file names kWaypointPattern lists; false when the listing failed.
   virtual bool ListWaypoints(std::vector<std::string>& names) = 0;
   // The names of the files in the folder that holds `name`.

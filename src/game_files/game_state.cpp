@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <map>
-#include <optional>
+#include <utility>
 
 #include "game_files/running_game.h"
 #include "platform/file_system.h"
@@ -27,15 +28,11 @@ class FilesOnDisk : public FolderFiles {
     return looks_[name] = LookAt(PathOf(name));
   }
 
-  const std::string* Bytes(const std::string& name) override {
-    auto known = bytes_.find(name);
-    if (known == bytes_.end()) {
-      std::string bytes;
-      std::optional<std::string> read;
-      if (platform::ReadWholeFile(PathOf(name), bytes).ok()) read = std::move(bytes);
-      known = bytes_.emplace(name, std::move(read)).first;
-    }
-    return known->second ? &*known->second : nullptr;
+  Comparison Compare(const std::string& first, const std::string& second) override {
+    const auto key = std::make_pair(first, second);
+    const auto known = comparisons_.find(key);
+    if (known != comparisons_.end()) return known->second;
+    return comparisons_[key] = CompareFiles(PathOf(first), PathOf(second));
   }
 
   bool ListWaypoints(std::vector<std::string>& names) override {
@@ -52,6 +49,32 @@ class FilesOnDisk : public FolderFiles {
 
  private:
   std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
+
+  // Reads both files side by side through two buffers kept for every
+  // comparison: a fresh buffer per file costs more than reading it.
+  Comparison CompareFiles(const std::string& first, const std::string& second) {
+    platform::FileSystem& files = platform::Files();
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const platform::UniqueHandle a = files.Open(first, GENERIC_READ, kShare, OPEN_EXISTING);
+    if (!a) return Comparison::kFirstUnreadable;
+    const platform::UniqueHandle b = files.Open(second, GENERIC_READ, kShare, OPEN_EXISTING);
+    if (!b) return Comparison::kSecondUnreadable;
+    buffers_[0].resize(kBufferSize);
+    buffers_[1].resize(kBufferSize);
+    for (;;) {
+      DWORD read[2] = {};
+      if (!files.Read(a.get(), buffers_[0].data(), kBufferSize, read[0])) {
+        return Comparison::kFirstUnreadable;
+      }
+      if (!files.Read(b.get(), buffers_[1].data(), kBufferSize, read[1])) {
+        return Comparison::kSecondUnreadable;
+      }
+      if (read[0] != read[1] || std::memcmp(buffers_[0].data(), buffers_[1].data(), read[0]) != 0) {
+        return Comparison::kDifferent;
+      }
+      if (read[0] == 0) return Comparison::kSame;
+    }
+  }
 
   static FileLook LookAt(const std::string& path) {
     platform::FileSystem& files = platform::Files();
@@ -72,9 +95,12 @@ class FilesOnDisk : public FolderFiles {
     return {FileKind::kUnreadable};
   }
 
+  static constexpr DWORD kBufferSize = 256 * 1024;
+
   std::string folder_;
   std::map<std::string, FileLook> looks_;
-  std::map<std::string, std::optional<std::string>> bytes_;
+  std::map<std::pair<std::string, std::string>, Comparison> comparisons_;
+  std::string buffers_[2];
 };
 
 }  // namespace

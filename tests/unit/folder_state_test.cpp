@@ -66,10 +66,12 @@ class FakeFolder : public game_files::FolderFiles {
     if (found == entries_.end()) return {};
     return {found->second.kind, found->second.bytes.size()};
   }
-  const std::string* Bytes(const std::string& name) override {
-    const auto found = entries_.find(Key(name));
-    return found != entries_.end() && found->second.kind == FileKind::kFile ? &found->second.bytes
-                                                                            : nullptr;
+  game_files::Comparison Compare(const std::string& first, const std::string& second) override {
+    using game_files::Comparison;
+    const std::string* bytes[2] = {Bytes(first), Bytes(second)};
+    if (!bytes[0]) return Comparison::kFirstUnreadable;
+    if (!bytes[1]) return Comparison::kSecondUnreadable;
+    return *bytes[0] == *bytes[1] ? Comparison::kSame : Comparison::kDifferent;
   }
   bool ListWaypoints(std::vector<std::string>& names) override {
     for (const auto& [key, entry] : entries_) {
@@ -90,6 +92,11 @@ class FakeFolder : public game_files::FolderFiles {
   bool listingFails = false;
 
  private:
+  const std::string* Bytes(const std::string& name) const {
+    const auto found = entries_.find(Key(name));
+    return found != entries_.end() && found->second.kind == FileKind::kFile ? &found->second.bytes
+                                                                            : nullptr;
+  }
   static std::string FolderOf(const std::string& name) {
     const size_t separator = platform::LastSeparator(name, ShiftJisLeadByte);
     return separator == std::string::npos ? "" : name.substr(0, separator);
