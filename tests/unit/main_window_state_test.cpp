@@ -175,6 +175,8 @@ TEST_F(MainWindowStateTest, TheRunningGameBlocksItsFoldersSwitchAndItsSecondLaun
   EXPECT_EQ(Checked(), std::vector<int>{L::kNnb}) << LastMessage();
   other.End();
   tools::RemoveTree("C:\\Games");
+  DeleteFileA((kHalfLife + "\\keep-running").c_str());
+  tools::LeaveNoGameToFind();
 }
 
 }  // namespace
