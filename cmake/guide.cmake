@@ -3,7 +3,8 @@
 # - README.txt for Notepad: plain text, lines of at most 78 characters, CR LF line ends, UTF-8 with
 #   a byte-order mark (older Notepads take UTF-8 without one for the ANSI code page), no pictures;
 # - Guide.html for any browser: one standalone page with the pictures embedded as data, so that
-#   it shows them from the zip with no other file beside it.
+#   it shows them from the zip with no other file beside it, each at its own size
+#   (guide_header.html).
 get_filename_component(pictures ${GUIDE} DIRECTORY)
 execute_process(
   COMMAND ${PANDOC} --from=markdown-smart-raw_tex --to=plain --columns=78
@@ -31,6 +32,7 @@ endif()
 execute_process(
   COMMAND ${PANDOC} --from=markdown-raw_tex --to=html5 ${embed} --resource-path=${pictures}
           "--metadata=pagetitle:Orlwin Bot Launcher - player's guide" --metadata=lang:en
+          --include-in-header=${CMAKE_CURRENT_LIST_DIR}/guide_header.html
           --output=${OUT_DIR}/Guide.html ${GUIDE}
   RESULT_VARIABLE failed)
 if(failed)

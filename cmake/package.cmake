@@ -15,7 +15,7 @@ add_custom_command(
           -DFILTER=${CMAKE_SOURCE_DIR}/cmake/guide_plain.lua -DOUT_DIR=${PACKAGE_TEXTS_DIR}
           -P ${CMAKE_SOURCE_DIR}/cmake/guide.cmake
   DEPENDS ${GUIDE} ${GUIDE_PICTURES} ${CMAKE_SOURCE_DIR}/cmake/guide.cmake
-          ${CMAKE_SOURCE_DIR}/cmake/guide_plain.lua
+          ${CMAKE_SOURCE_DIR}/cmake/guide_plain.lua ${CMAKE_SOURCE_DIR}/cmake/guide_header.html
   COMMENT "Writing README.txt and Guide.html from docs/player-guide.md")
 add_custom_command(
   OUTPUT ${PACKAGE_TEXTS_DIR}/LICENSE.txt

@@ -1,9 +1,39 @@
 // A stand-in for the game executable: writes its command line and its current
 // folder, one per line, to "launched.txt" beside itself, then exits. The file
-// appears in one step, so a reader never sees half of it.
+// appears in one step, so a reader never sees half of it. With a file
+// "keep-running" beside it, it then shows a window titled as kRunningGameTitle
+// and runs until that window is closed or the program is ended, as the game does.
 #include <windows.h>
 
 #include <string>
+
+namespace {
+
+constexpr char kRunningGameTitle[] = "Counter-Strike stand-in";
+
+LRESULT CALLBACK GameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int RunUntilClosed() {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = &GameWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "FakeGame";
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+  if (!RegisterClassA(&windowClass)) return 1;
+  HWND window =
+      CreateWindowExA(0, windowClass.lpszClassName, kRunningGameTitle, WS_OVERLAPPEDWINDOW, 50, 50,
+                      320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!window) return 1;
+  ShowWindow(window, SW_SHOWMINNOACTIVE);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
+}  // namespace
 
 int main() {
   char self[MAX_PATH] = {};
@@ -26,5 +56,6 @@ int main() {
                           MOVEFILE_REPLACE_EXISTING)) {
     return 1;
   }
-  return 0;
+  if (GetFileAttributesA((folder + "keep-running").c_str()) == INVALID_FILE_ATTRIBUTES) return 0;
+  return RunUntilClosed();
 }

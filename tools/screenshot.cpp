@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The main window did not appear\n");
     return 1;
   }
+  // The main window shows which profile is live once it has painted: a moment for that.
+  tools::Driver::WaitIdle(launcher);
+  Sleep(300);
   bool ok = Capture(launcher, folder + "\\launcher.png");
 
   tools::Press(tools::FindChild(launcher, "Map Cycle"));

@@ -4,6 +4,7 @@
 #include "app/launcher_messages.h"
 #include "game_files/folder_turn.h"
 #include "game_files/game_launch.h"
+#include "game_files/game_state.h"
 #include "game_files/profile_switch.h"
 #include "game_finder/game_folder.h"
 #include "game_finder/install_path.h"
@@ -12,10 +13,59 @@ namespace app {
 
 using namespace game_files;
 
+namespace {
+
+// Each profile's button.
+constexpr std::pair<ProfileId, int> kProfileButtons[] = {
+    {ProfileId::kAndroid, Launcher::kAnd}, {ProfileId::kBobabot, Launcher::kBob},
+    {ProfileId::kNNBot, Launcher::kNnb},   {ProfileId::kRambot, Launcher::kRam},
+    {ProfileId::kRealbot, Launcher::kRea}, {ProfileId::kRedubot, Launcher::kRed},
+    {ProfileId::kSwatBot, Launcher::kSwa}, {ProfileId::kRestore, Launcher::kRes},
+};
+
+}  // namespace
+
 Launcher::Launcher(Program& program) : platform::Form(LauncherLayout()), program_(program) {}
 
+Launcher::Busy::Busy(Launcher& launcher) : launcher_(launcher) { launcher_.busy_ = true; }
+
+Launcher::Busy::~Busy() {
+  launcher_.busy_ = false;
+  if (launcher_.statePending_) launcher_.ShowGameState();
+}
+
+void Launcher::ShowGameState() {
+  if (busy_) {
+    statePending_ = true;
+    return;
+  }
+  statePending_ = false;
+  stateShown_ = true;
+  const game_finder::GameSearch search = game_finder::FindGame();
+  const std::string folder = game_finder::SwitchCounterStrikeFolder(search);
+  const GameState state = ReadGameState(folder);
+  for (const auto& [profile, id] : kProfileButtons) {
+    const bool live = state.profiles[static_cast<size_t>(profile)].live;
+    SendMessageA(control(id), BM_SETCHECK, live ? BST_CHECKED : BST_UNCHECKED, 0);
+    tips_.Set(window(), control(id), ProfileTipText(profile, state, folder));
+  }
+  tips_.Set(window(), control(kCstrike),
+            LaunchTipText(
+                state, game_finder::HalfLifeFolderFor(game_finder::Job::kSwitchOrLaunch, search)));
+}
+
+// The player comes back from another program, which may have changed the files.
+// A box of this program closing activates the window too: what follows it shows
+// the state itself.
+void Launcher::OnActivated(HWND other) {
+  if (!stateShown_) return;  // the first showing is AfterFirstPaint's
+  if (other && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId()) return;
+  ShowGameState();
+}
+
 void Launcher::OnControlEvent(int controlId, platform::ControlEvent event) {
-  if (event != platform::ControlEvent::kClick) return;
+  // A click sent while a handler waits (by another program) waits for none.
+  if (event != platform::ControlEvent::kClick || busy_) return;
   switch (controlId) {
     case kAnd:
       return and_Click();
@@ -61,6 +111,14 @@ game_finder::GameSearch Launcher::SearchForGame() {
 // The profile's message comes first, before the game is looked for or any
 // file is looked at.
 void Launcher::Activate(ProfileId id) {
+  {
+    const Busy busy(*this);
+    SwitchTo(id);
+  }
+  ShowGameState();
+}
+
+void Launcher::SwitchTo(ProfileId id) {
   using platform::MessageStyle;
   platform::MessageBoxes& messages = program_.services().messages;
   const Profile& profile = ProfileFor(id);
@@ -91,6 +149,7 @@ void Launcher::Form_Load() { game_finder::ReadInstallPath(program_.HLPath); }
 
 void Launcher::StartUp() {
   using platform::MessageStyle;
+  const Busy busy(*this);
   platform::MessageBoxes& messages = program_.services().messages;
   const std::string folder = game_finder::SwitchCounterStrikeFolder();
   const platform::Status failed = PutBackAtStart(folder, [&](const PutBack& putBack) {
@@ -106,6 +165,7 @@ void Launcher::StartUp() {
 // and try again.
 void Launcher::cstrike_Click() {
   using namespace game_finder;
+  const Busy busy(*this);
   const GameSearch search = SearchForGame();
   const platform::Status launched = LaunchGame(HalfLifeFolderFor(Job::kSwitchOrLaunch, search));
   if (launched.ok()) {

@@ -5,6 +5,7 @@
 #include "game_files/profiles.h"
 #include "game_finder/game_search.h"
 #include "platform/form.h"
+#include "platform/tool_tips.h"
 
 namespace app {
 
@@ -48,17 +49,44 @@ class Launcher : public platform::Form {
   // short in the game folder (the launcher was killed or the power lost) is put back.
   void StartUp();
 
+  // Reads the game folder afresh and shows it: the live profiles' buttons read
+  // as checked, and each button's tip says what it needs. Deferred while a
+  // handler runs, which shows it when it ends.
+  void ShowGameState();
+  // The tip of a control, as the tooltip holds it.
+  std::string TipOf(int controlId) const { return tips_.Text(control(controlId)); }
+
  protected:
   void OnControlEvent(int controlId, platform::ControlEvent event) override;
   void OnCloseBox() override;
+  void AfterFirstPaint() override { ShowGameState(); }
+  void OnActivated(HWND other) override;
 
  private:
   // Looks for the game afresh for a switch or the launch; a folder the player
   // named that is not used is reported first.
   game_finder::GameSearch SearchForGame();
+  // The switch to `profile`, then the state it left shown.
   void Activate(game_files::ProfileId profile);
+  void SwitchTo(game_files::ProfileId profile);
+
+  // Marks a handler running; a state shown for meanwhile is shown when it ends.
+  class Busy {
+   public:
+    explicit Busy(Launcher& launcher);
+    ~Busy();
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+   private:
+    Launcher& launcher_;
+  };
 
   Program& program_;
+  platform::ToolTips tips_;
+  bool busy_ = false;
+  bool statePending_ = false;
+  bool stateShown_ = false;
 };
 
 }  // namespace app

@@ -15,6 +15,8 @@ constexpr FontSpec kSans{};
 constexpr FontSpec kArial{"Arial", 8.25};
 constexpr FontSpec kArialBold{"Arial", 12, FW_BOLD};
 constexpr ControlKind kButton = ControlKind::kPushButton;
+// A profile's button reads as checked while its files are the live ones.
+constexpr ControlKind kProfile = ControlKind::kToggleButton;
 
 // The tables are laid out by hand, a control to a line or two.
 // clang-format off
@@ -23,15 +25,15 @@ constexpr ControlKind kButton = ControlKind::kPushButton;
 constexpr ControlSpec kControls[] = {
     {L::kExit, "exit", kButton, "E&xit", 3240, 2040, 615, 495, 12, kSans},
     {L::kCycle, "cycle", kButton, "Map Cycle", 3240, 840, 615, 495, 11, kSans},
-    {L::kRam, "ram", kButton, "Rambot", 3000, 240, 855, 495, 8, kSans},
+    {L::kRam, "ram", kProfile, "Rambot", 3000, 240, 855, 495, 8, kSans},
     {L::kCstrike, "cstrike", kButton, "Launch Counter-Strike", 2040, 1440, 1815, 495, 7, kSans},
-    {L::kRes, "res", kButton, "Resort Counter-Strike", 120, 1440, 1815, 495, 6, kSans},
-    {L::kSwa, "swa", kButton, "Swat Bot", 2040, 840, 855, 495, 5, kSans},
-    {L::kRed, "red", kButton, "Redubot", 1080, 840, 855, 495, 4, kSans},
-    {L::kRea, "rea", kButton, "Realbot", 120, 840, 855, 495, 3, kSans},
-    {L::kNnb, "nnb", kButton, "NNBot", 2040, 240, 855, 495, 2, kSans},
-    {L::kAnd, "and", kButton, "Android", 120, 240, 855, 495, 1, kSans},
-    {L::kBob, "bob", kButton, "Bobabot", 1080, 240, 855, 495, 0, kSans},
+    {L::kRes, "res", kProfile, "Resort Counter-Strike", 120, 1440, 1815, 495, 6, kSans},
+    {L::kSwa, "swa", kProfile, "Swat Bot", 2040, 840, 855, 495, 5, kSans},
+    {L::kRed, "red", kProfile, "Redubot", 1080, 840, 855, 495, 4, kSans},
+    {L::kRea, "rea", kProfile, "Realbot", 120, 840, 855, 495, 3, kSans},
+    {L::kNnb, "nnb", kProfile, "NNBot", 2040, 240, 855, 495, 2, kSans},
+    {L::kAnd, "and", kProfile, "Android", 120, 240, 855, 495, 1, kSans},
+    {L::kBob, "bob", kProfile, "Bobabot", 1080, 240, 855, 495, 0, kSans},
     {L::kActivate, "activate", ControlKind::kLabel,
      "Click on bot you wish to activate, then launch Counter-Strike", 120, 2400, 3135, 495, 10,
      kArial},

@@ -1,5 +1,6 @@
 #include "app/launcher_messages.h"
 
+#include "platform/files.h"
 #include "platform/message_text.h"
 #include "platform/path.h"
 #include "platform/text.h"
@@ -82,6 +83,12 @@ std::string SwitchFailureText(const game_files::SwitchOutcome& outcome,
   switch (outcome.result) {
     case SwitchResult::kSwitched:
       return {};
+    case SwitchResult::kGameRunning:
+      return NotSwitched(profile) + " because Counter-Strike is running from " +
+             platform::Quoted(platform::FolderOf(outcome.folder)) +
+             ": the game keeps the bot it has loaded, and would read the new bot's files at its "
+             "next map.\n\nQuit the game, then press the button again." +
+             kNoFileChanged;
     case SwitchResult::kFolderUnusable:
       return outcome.error.Message() + kNoFileChanged;
     case SwitchResult::kPutBackFailed:
@@ -131,6 +138,51 @@ std::string PutBackAtStartFailureText(const std::string& folder, const platform:
   return PutBackFailedText(folder, error) +
          "\n\nClose any program that may have these files open (the game, a text editor): the "
          "launcher tries again before its next switch or save there.";
+}
+
+std::string ProfileTipText(game_files::ProfileId profile, const game_files::GameState& state,
+                           const std::string& folder) {
+  const game_files::ProfileState& files = state.profiles[static_cast<size_t>(profile)];
+  std::string text = profile == game_files::ProfileId::kRestore
+                         ? "Restores the on-line files: Counter-Strike as it was before any bot."
+                         : "Switches the game to the " +
+                               std::string(game_files::ProfileFor(profile).name) + " bot.";
+  if (files.live) text += "\nThe game runs this profile now.";
+  if (state.gameRunning) {
+    return text + "\n\nCounter-Strike is running: quit it before switching.";
+  }
+  if (files.ready()) return text + "\n\nReady: its prepared files are all there.";
+  text += "\n\nNot ready. In " + platform::Quoted(folder) + ":";
+  for (const game_files::MissingCopy& missing : files.missing) {
+    text += "\n" + missing.name + " is missing";
+    for (const std::string& nearMiss : missing.nearMisses) {
+      text += "\n    there is " + nearMiss + ": rename it";
+    }
+  }
+  for (const std::string& unreadable : files.unreadable) {
+    text += "\n" + unreadable + " cannot be read";
+  }
+  return text;
+}
+
+std::string LaunchTipText(const game_files::GameState& state, const std::string& halfLifeFolder) {
+  std::vector<std::string> live;
+  for (size_t i = 0; i < state.profiles.size(); ++i) {
+    if (state.profiles[i].live)
+      live.push_back(game_files::ProfileFor(static_cast<game_files::ProfileId>(i)).name);
+  }
+  std::string text = state.gameRunning
+                         ? "Counter-Strike is running from " + platform::Quoted(halfLifeFolder) +
+                               ": brings its window forward."
+                         : "Starts Counter-Strike from " + platform::Quoted(halfLifeFolder) + ".";
+  if (live.empty()) {
+    return text + "\nIts files are no bot profile's (changed by hand, by an update, or a mix).";
+  }
+  text += "\nIt runs the " + live.front();
+  for (size_t i = 1; i < live.size(); ++i) {
+    text += (i + 1 == live.size() ? " or " : ", ") + live[i];
+  }
+  return text + (live.size() > 1 ? " profile (their prepared files are the same)." : " profile.");
 }
 
 std::string LaunchFailureText(const platform::Status& error) {

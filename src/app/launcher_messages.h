@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game_files/folder_turn.h"
+#include "game_files/game_state.h"
 #include "game_files/profile_switch.h"
 
 namespace app {
@@ -25,6 +26,15 @@ std::string PutBackFailedText(const std::string& folder, const platform::Status&
 
 // Putting back a switch cut short at the program's start failed.
 std::string PutBackAtStartFailureText(const std::string& folder, const platform::Status& error);
+
+// The tip of a profile's button: what it does for `profile`, and whether its
+// switch can run in the Counter-Strike folder `folder` now or what it misses.
+std::string ProfileTipText(game_files::ProfileId profile, const game_files::GameState& state,
+                           const std::string& folder);
+
+// The tip of "Launch Counter-Strike": the Half-Life folder the game starts from
+// and the profile it will run.
+std::string LaunchTipText(const game_files::GameState& state, const std::string& halfLifeFolder);
 
 // The game could not be started.
 std::string LaunchFailureText(const platform::Status& error);

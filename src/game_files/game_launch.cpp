@@ -1,5 +1,6 @@
 #include "game_files/game_launch.h"
 
+#include "game_files/running_game.h"
 #include "game_finder/game_search.h"
 #include "platform/files.h"
 #include "platform/path.h"
@@ -9,6 +10,7 @@
 namespace game_files {
 
 platform::Status LaunchGame(const std::string& folder) {
+  if (BringGameForward(folder)) return platform::Status::Ok();
   platform::Status done = platform::SetCurrentFolder(folder);
   if (!done.ok()) return done;
   const std::string game =

@@ -4,6 +4,7 @@
 
 #include "game_files/backups.h"
 #include "game_files/near_misses.h"
+#include "game_files/running_game.h"
 #include "game_files/switch_transaction.h"
 #include "platform/files.h"
 #include "platform/listing.h"
@@ -101,6 +102,7 @@ SwitchOutcome Switch(const std::vector<LiveChange>& changes, const std::string& 
 
 SwitchOutcome SwitchIn(const Profile& profile, const std::string& gameFolder,
                        const PutBackReport& report, const SwitchOptions& options) {
+  if (GameRunsFrom(platform::FolderOf(gameFolder))) return Failed(SwitchResult::kGameRunning);
   platform::Status entered = platform::SetCurrentFolder(gameFolder);
   if (!entered.ok()) return Failed(SwitchResult::kFolderUnusable, entered);
 

@@ -34,6 +34,7 @@ struct FileError {
 // How a switch ended. Nothing is changed unless it ends kSwitched or kLeftHalfway.
 enum class SwitchResult {
   kSwitched,           // every live file is the profile's
+  kGameRunning,        // the game runs from the folder's Half-Life folder
   kFolderUnusable,     // the game folder could not be made the current folder: `error`
   kTurnBusy,           // another launcher kept the folder's writer's turn: `error`
   kPutBackFailed,      // a switch cut short there could not be put back: `error`
@@ -57,7 +58,9 @@ struct SwitchOutcome {
   std::vector<std::string> fresh, removed;
 };
 
-// Makes the Counter-Strike folder `gameFolder` the current folder, takes its
+// Unless the game runs from the Half-Life folder that holds the Counter-Strike
+// folder `gameFolder` (it keeps the bot it has loaded, and reads the other
+// add-on's files at its next map), makes `gameFolder` the current folder, takes its
 // writer's turn (a switch cut short there is put back first and told to
 // `report`), then installs the profile's files, all or none (see
 // SwitchTransaction). Nothing is changed when a prepared file is missing or

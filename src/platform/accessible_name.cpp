@@ -253,6 +253,8 @@ long AccessibleRole(ControlKind kind) {
     case ControlKind::kSymbolButton:
     case ControlKind::kPictureButton:
       return ROLE_SYSTEM_PUSHBUTTON;
+    case ControlKind::kToggleButton:
+      return ROLE_SYSTEM_CHECKBUTTON;
     case ControlKind::kLabel:
     case ControlKind::kOverlayLabel:
       return ROLE_SYSTEM_STATICTEXT;
@@ -266,7 +268,8 @@ long AccessibleRole(ControlKind kind) {
 
 std::string AccessibleNameOf(const ControlSpec& control, const std::string& caption) {
   if (control.accessibleName) return control.accessibleName;
-  const bool marksAccessKey = control.kind == ControlKind::kPushButton;
+  const bool marksAccessKey =
+      control.kind == ControlKind::kPushButton || control.kind == ControlKind::kToggleButton;
   if (!marksAccessKey) return caption;
   std::string said;
   for (size_t i = 0; i < caption.size(); ++i) {

@@ -13,6 +13,8 @@ namespace platform {
 namespace {
 
 constexpr char kFormProperty[] = "LauncherForm";
+// A timer's messages come only once no window of the thread waits to be painted.
+constexpr UINT_PTR kAfterFirstPaintTimer = 1;
 constexpr COLORREF kOverlayTextColour = RGB(255, 255, 0);
 
 DWORD FrameStyle(Frame frame) {
@@ -34,6 +36,9 @@ ControlClass ClassFor(const ControlSpec& control) {
     case ControlKind::kPushButton:
     case ControlKind::kSymbolButton:
       return {"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kToggleButton:
+      // A check box that looks like a push button and does not check itself.
+      return {"BUTTON", BS_CHECKBOX | BS_PUSHLIKE | BS_MULTILINE | WS_TABSTOP, 0};
     case ControlKind::kPictureButton:
       return {"BUTTON", BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0};
     case ControlKind::kLabel:
@@ -214,6 +219,7 @@ void Form::Show() {
     // later (window managers deliver it asynchronously), and it restores this.
     lastFocus_ = GetNextDlgTabItem(window_.get(), nullptr, FALSE);
     if (lastFocus_) SetFocus(lastFocus_);
+    SetTimer(window_.get(), kAfterFirstPaintTimer, 0, nullptr);
   }
 }
 
@@ -347,14 +353,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_TIMER:
+      if (wParam != kAfterFirstPaintTimer) break;
+      KillTimer(self, kAfterFirstPaintTimer);
+      AfterFirstPaint();
+      return 0;
     case WM_ACTIVATE:
       // Keep the focused control across deactivation, as dialogs do.
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(self, focus)) lastFocus_ = focus;
-      } else if (RestoreFocus(nullptr)) {
-        return 0;
+        break;
       }
+      OnActivated(reinterpret_cast<HWND>(lParam));
+      if (RestoreFocus(nullptr)) return 0;
       break;
     case WM_SETFOCUS:
       // The frame itself takes no keys: hand the focus on to the control that

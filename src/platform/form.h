@@ -20,6 +20,7 @@ inline constexpr int kDefaultDpi = 96;
 
 enum class ControlKind {
   kPushButton,     // text caption; "&" marks the access key
+  kToggleButton,   // a push button that can read as checked (BM_SETCHECK); a click leaves it as is
   kSymbolButton,   // one Marlett glyph: "3" left, "4" right, "5" up, "6" down
   kPictureButton,  // a picture centred on the button face
   kLabel,          // opaque, left-aligned text that wraps inside its box
@@ -105,6 +106,14 @@ class Form {
 
   // The load event: runs once after the window is created, before it is shown.
   virtual void Form_Load() {}
+
+  // Runs once after the window was first shown and every waiting paint of the
+  // thread is done, so that work here never delays the first paint.
+  virtual void AfterFirstPaint() {}
+
+  // The window became the active one; `other` is the window that was (null
+  // when it is another program's, as it may be).
+  virtual void OnActivated(HWND /*other*/) {}
 
   // Twips to pixels at the window's DPI (15 twips are one pixel at 96 DPI).
   int Pixels(int twips) const;

@@ -1,33 +1,75 @@
 #include "platform/writer_turn.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
+#include <sddl.h>
+
+#include "platform/canonical_path.h"
 #include "platform/text.h"
 
 namespace platform {
 namespace {
 
-// The folder as Windows names it in full, in UTF-16, upper-cased.
-std::wstring CanonicalFolder(const std::string& folder) {
-  std::string full(MAX_PATH, '\0');
-  DWORD length =
-      GetFullPathNameA(folder.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  if (length >= full.size()) {
-    full.resize(length);
-    length = GetFullPathNameA(folder.c_str(), length, full.data(), nullptr);
+// What every launcher may do with a turn another made: wait for it and hand
+// it on (SYNCHRONIZE | MUTEX_MODIFY_STATE); the system and the administrators
+// may do anything. The creator's own handle has every right.
+constexpr char kTurnAccess[] = "D:(A;;GA;;;SY)(A;;GA;;;BA)(A;;0x00100001;;;AU)";
+
+// The turn's mutex under `name` in the global namespace, so that launchers of
+// every logon session on the machine (fast user switching, remote desktop)
+// take turns; Windows may refuse it there (a mutex of that name no one may
+// open), and then the session's own is used.
+UniqueHandle OpenTurnMutex(const std::string& name) {
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, FALSE};
+  // Without the descriptor (it could not be made) the default access applies.
+  ConvertStringSecurityDescriptorToSecurityDescriptorA(kTurnAccess, SDDL_REVISION_1,
+                                                       &attributes.lpSecurityDescriptor, nullptr);
+  const std::string global = "Global\\" + name;
+  UniqueHandle mutex(CreateMutexA(&attributes, FALSE, global.c_str()));
+  const DWORD error = GetLastError();
+  if (attributes.lpSecurityDescriptor) LocalFree(attributes.lpSecurityDescriptor);
+  // A turn another launcher made: opened with no more than its access grants.
+  if (!mutex && error == ERROR_ACCESS_DENIED) {
+    mutex.reset(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, global.c_str()));
   }
-  full.resize(length == 0 || length >= full.size() ? 0 : length);
-  if (full.empty()) full = folder;
-  // A short (8.3) spelling of the same folder becomes its long name.
-  std::string longName(MAX_PATH, '\0');
-  length = GetLongPathNameA(full.c_str(), longName.data(), static_cast<DWORD>(longName.size()));
-  if (length > 0 && length < longName.size()) full.assign(longName.data(), length);
-  while (full.size() > 3 && (full.back() == '\\' || full.back() == '/')) full.pop_back();
-  std::wstring wide = WideFromAnsi(full);
-  if (!wide.empty()) CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
-  return wide;
+  if (!mutex) mutex.reset(CreateMutexA(nullptr, FALSE, ("Local\\" + name).c_str()));
+  return mutex;
+}
+
+// Waits up to `wait` for `mutex` while the thread's windows keep painting:
+// only paint messages and messages sent from other threads are handled, so no
+// click runs in the middle of the handler that waits. The cursor shows the
+// wait meanwhile.
+DWORD WaitPainting(HANDLE mutex, DWORD wait) {
+  // Waking this often keeps Windows from taking the program for hung.
+  constexpr DWORD kLookEvery = 100;
+  const DWORD start = GetTickCount();
+  HCURSOR previous = nullptr;
+  bool cursorSet = false;
+  for (;;) {
+    const DWORD waited = GetTickCount() - start;
+    const DWORD left = waited >= wait ? 0 : wait - waited;
+    const DWORD woken = MsgWaitForMultipleObjects(1, &mutex, FALSE, std::min(left, kLookEvery),
+                                                  QS_PAINT | QS_SENDMESSAGE);
+    if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED_0 || woken == WAIT_FAILED ||
+        (woken == WAIT_TIMEOUT && left == 0)) {
+      if (cursorSet) SetCursor(previous);
+      return woken == WAIT_ABANDONED_0 ? WAIT_ABANDONED : woken;
+    }
+    if (!cursorSet) {
+      previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      cursorSet = true;
+    }
+    // Peeking delivers the sent messages; each paint message is handled.
+    MSG message;
+    for (int i = 0; i < 100 && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
+         ++i) {
+      DispatchMessageA(&message);
+    }
+  }
 }
 
 }  // namespace
@@ -35,11 +77,11 @@ std::wstring CanonicalFolder(const std::string& folder) {
 std::string WriterTurnName(const std::string& folder) {
   // FNV-1a over the UTF-16 code units: a name of fixed length that holds no '\\'.
   std::uint64_t hash = 14695981039346656037ull;
-  for (wchar_t unit : CanonicalFolder(folder)) {
+  for (wchar_t unit : CanonicalPath(folder)) {
     hash = (hash ^ static_cast<std::uint16_t>(unit)) * 1099511628211ull;
   }
   char name[64];
-  std::snprintf(name, sizeof name, "Local\\OrlwinBotLauncher.writer.%016llx",
+  std::snprintf(name, sizeof name, "OrlwinBotLauncher.writer.%016llx",
                 static_cast<unsigned long long>(hash));
   return name;
 }
@@ -61,11 +103,12 @@ void WriterTurn::Release() {
 
 Status WriterTurn::Take(const std::string& folder, WriterTurn& turn, DWORD wait) {
   const std::string name = WriterTurnName(folder);
-  UniqueHandle mutex(CreateMutexA(nullptr, FALSE, name.c_str()));
+  UniqueHandle mutex = OpenTurnMutex(name);
   if (!mutex) return Status::LastError("Could not wait for other launchers in " + Quoted(folder));
   // An abandoned turn (its holder was killed) is a turn like any other: what
   // the killed writer left is put right by the one who takes it.
-  const DWORD waited = WaitForSingleObject(mutex.get(), wait);
+  DWORD waited = WaitForSingleObject(mutex.get(), 0);
+  if (waited == WAIT_TIMEOUT) waited = WaitPainting(mutex.get(), wait);
   if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
     return Status::Failed("Another Orlwin Bot Launcher was still changing the files in " +
                               Quoted(folder) + " after " + std::to_string(wait / 1000) +

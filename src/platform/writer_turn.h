@@ -26,8 +26,9 @@ class WriterTurn {
   WriterTurn& operator=(WriterTurn&& other);
 
   // Waits up to `wait` for the turn of `folder` (any spelling of the same
-  // folder takes the same turn). Fails, holding nothing, when another writer
-  // keeps it longer.
+  // folder takes the same turn), the thread's windows painting meanwhile
+  // under a wait cursor. Fails, holding nothing, when another writer keeps
+  // it longer.
   static Status Take(const std::string& folder, WriterTurn& turn,
                      DWORD wait = kWriterWaitMilliseconds);
 
@@ -39,8 +40,9 @@ class WriterTurn {
   UniqueHandle mutex_;
 };
 
-// The mutex's name for `folder`: the folder's full, long path, letter case
-// ignored, hashed, so that every spelling of one folder names one turn.
+// The turn's name for `folder` (its mutex's, in the global namespace or the
+// session's): the folder's full, long path, letter case ignored, hashed, so
+// that every spelling of one folder names one turn.
 std::string WriterTurnName(const std::string& folder);
 
 }  // namespace platform

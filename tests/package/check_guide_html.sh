@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Opens the release zip's Guide.html in a real browser (Debian's headless Chromium), alone in an
 # empty folder as a player's unpacked zip has it, and checks that every picture of the guide's
-# source shows: each loaded, with the width and height of its PNG, and decoded to its last pixel.
+# source shows: each loaded, with the width and height of its PNG, decoded to its last pixel, and
+# drawn at that size on a phone's narrow screen (the page scrolls rather than shrink it).
 # Also that the page names no file or address it would need to fetch.
 #   check_guide_html.sh ZIP GUIDE_SOURCE PICTURES_FOLDER
 set -euo pipefail
@@ -42,6 +43,9 @@ fi
 function shown(img) {
   if (!img.complete || !img.naturalWidth) return "0x0";
   const size = img.naturalWidth + "x" + img.naturalHeight;
+  if (img.width !== img.naturalWidth || img.height !== img.naturalHeight) {
+    return size + "-shown-at-" + img.width + "x" + img.height;
+  }
   const canvas = document.createElement("canvas");
   canvas.width = img.naturalWidth;
   canvas.height = img.naturalHeight;
@@ -65,6 +69,7 @@ SCRIPT
 } >"$work/page/checked.html"
 
 dom=$(chromium --headless --no-sandbox --disable-gpu --user-data-dir="$work/profile" \
+  --window-size=360,640 \
   --virtual-time-budget=15000 --dump-dom "file://$work/page/checked.html" 2>/dev/null)
 shown=$(grep -o '<pre id="picture-report">[^<]*</pre>' <<<"$dom" | sed 's/<[^>]*>//g' || true)
 if [ "$shown " != "$expected" ]; then

@@ -82,9 +82,9 @@ class AccessibilityTest : public ProgramTest {
 // Every control, by its layout name: the name it is said by and its role. The captions stay.
 TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasAMeaningfulNameAndItsRole) {
   const std::map<std::string, std::pair<std::string, long>> expected = {
-      {"launcher.bob", {"Bobabot", ROLE_SYSTEM_PUSHBUTTON}},
+      {"launcher.bob", {"Bobabot", ROLE_SYSTEM_CHECKBUTTON}},
       {"launcher.exit", {"Exit", ROLE_SYSTEM_PUSHBUTTON}},
-      {"launcher.res", {"Resort Counter-Strike", ROLE_SYSTEM_PUSHBUTTON}},
+      {"launcher.res", {"Resort Counter-Strike", ROLE_SYSTEM_CHECKBUTTON}},
       {"launcher.activate",
        {"Click on bot you wish to activate, then launch Counter-Strike", ROLE_SYSTEM_STATICTEXT}},
       {"launcher.Image1",
