@@ -1,5 +1,8 @@
 #include "game_files/profile_switch.h"
 
+#include "game_files/folder_turn.h"
+#include "platform/writer_turn.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -250,6 +253,46 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   EXPECT_EQ(putBacks_[0].folder, game_);
   EXPECT_EQ(Read("mapcycle.txt"), Read("mapcycle.nnb.txt"));
   EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+}
+
+// Another launcher's turn, taken and kept on a thread of its own (a thread that waits for a mutex
+// it owns would take it at once).
+class TurnHeldElsewhere {
+ public:
+  explicit TurnHeldElsewhere(std::string folder) : folder_(std::move(folder)) {
+    thread_.reset(CreateThread(nullptr, 0, &Hold, this, 0, nullptr));
+    WaitForSingleObject(held_.get(), INFINITE);
+  }
+  ~TurnHeldElsewhere() {
+    SetEvent(done_.get());
+    WaitForSingleObject(thread_.get(), INFINITE);
+  }
+
+ private:
+  static DWORD WINAPI Hold(void* self) {
+    auto& held = *static_cast<TurnHeldElsewhere*>(self);
+    platform::WriterTurn turn;
+    platform::WriterTurn::Take(held.folder_, turn);
+    SetEvent(held.held_.get());
+    WaitForSingleObject(held.done_.get(), INFINITE);
+    return 0;
+  }
+  std::string folder_;
+  platform::UniqueHandle held_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  platform::UniqueHandle done_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  platform::UniqueHandle thread_;
+};
+
+// While another launcher works in the folder, the start-up leaves what it finds there for later
+// and says nothing; a switch waits for it, then changes nothing and says why.
+TEST_F(ActivationTest, AnotherLaunchersTurnIsWaitedForAndNothingChanges) {
+  ASSERT_TRUE(tools::WriteTextFile(game_ + "\\liblist.gam.launcher-new.tmp", "staged"));
+  const auto before = Files(game_);
+  const TurnHeldElsewhere other(game_);
+  EXPECT_TRUE(game_files::PutBackAtStart(game_, {}).ok());
+  EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  EXPECT_EQ(last_.result, SwitchResult::kTurnBusy);
+  EXPECT_EQ(Files(game_), before);
 }
 
 // Windows refuses to replace or delete a read-only file, Wine does not: each one a switch would
