@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   }
   // The main window shows which profile is live once it has painted: a moment for that.
   tools::Driver::WaitIdle(launcher);
-  Sleep(300);
+  Sleep(500);
   bool ok = Capture(launcher, folder + "\\launcher.png");
 
   tools::Press(tools::FindChild(launcher, "Map Cycle"));

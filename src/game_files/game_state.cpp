@@ -10,14 +10,12 @@
 #include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "platform/path.h"
-#include "platform/text.h"
 
 namespace game_files {
 namespace {
 
-// The folder's files through the file system in use, each looked at and read
-// at most once.
+// The folder's files through the file system in use, each looked at and each
+// pair compared at most once.
 class FilesOnDisk : public FolderFiles {
  public:
   explicit FilesOnDisk(const std::string& folder) : folder_(folder) {}

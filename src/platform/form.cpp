@@ -13,8 +13,10 @@ namespace platform {
 namespace {
 
 constexpr char kFormProperty[] = "LauncherForm";
-// A timer's messages come only once no window of the thread waits to be painted.
+// A timer's messages come only once no window of the thread waits to be
+// painted; the delay leaves the window shown, painted and taking input first.
 constexpr UINT_PTR kAfterFirstPaintTimer = 1;
+constexpr UINT kAfterFirstPaintMilliseconds = 100;
 constexpr COLORREF kOverlayTextColour = RGB(255, 255, 0);
 
 DWORD FrameStyle(Frame frame) {
@@ -219,7 +221,7 @@ void Form::Show() {
     // later (window managers deliver it asynchronously), and it restores this.
     lastFocus_ = GetNextDlgTabItem(window_.get(), nullptr, FALSE);
     if (lastFocus_) SetFocus(lastFocus_);
-    SetTimer(window_.get(), kAfterFirstPaintTimer, 0, nullptr);
+    SetTimer(window_.get(), kAfterFirstPaintTimer, kAfterFirstPaintMilliseconds, nullptr);
   }
 }
 

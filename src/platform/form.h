@@ -107,8 +107,9 @@ class Form {
   // The load event: runs once after the window is created, before it is shown.
   virtual void Form_Load() {}
 
-  // Runs once after the window was first shown and every waiting paint of the
-  // thread is done, so that work here never delays the first paint.
+  // Runs once, a moment after the window was first shown and every waiting
+  // paint of the thread is done, so that work here never delays the first
+  // paint or the first input.
   virtual void AfterFirstPaint() {}
 
   // The window became the active one; `other` is the window that was (null

@@ -1,6 +1,5 @@
 #include "platform/writer_turn.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -42,27 +41,17 @@ UniqueHandle OpenTurnMutex(const std::string& name) {
 // Waits up to `wait` for `mutex` while the thread's windows keep painting:
 // only paint messages and messages sent from other threads are handled, so no
 // click runs in the middle of the handler that waits. The cursor shows the
-// wait meanwhile.
+// wait meanwhile. It wakes only for such a message, so that it keeps its
+// place among the launchers waiting for the turn.
 DWORD WaitPainting(HANDLE mutex, DWORD wait) {
-  // Waking this often keeps Windows from taking the program for hung.
-  constexpr DWORD kLookEvery = 100;
+  const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   const DWORD start = GetTickCount();
-  HCURSOR previous = nullptr;
-  bool cursorSet = false;
+  DWORD woken = WAIT_TIMEOUT;
   for (;;) {
     const DWORD waited = GetTickCount() - start;
-    const DWORD left = waited >= wait ? 0 : wait - waited;
-    const DWORD woken = MsgWaitForMultipleObjects(1, &mutex, FALSE, std::min(left, kLookEvery),
-                                                  QS_PAINT | QS_SENDMESSAGE);
-    if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED_0 || woken == WAIT_FAILED ||
-        (woken == WAIT_TIMEOUT && left == 0)) {
-      if (cursorSet) SetCursor(previous);
-      return woken == WAIT_ABANDONED_0 ? WAIT_ABANDONED : woken;
-    }
-    if (!cursorSet) {
-      previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-      cursorSet = true;
-    }
+    woken = MsgWaitForMultipleObjects(1, &mutex, FALSE, waited >= wait ? 0 : wait - waited,
+                                      QS_PAINT | QS_SENDMESSAGE);
+    if (woken != WAIT_OBJECT_0 + 1) break;
     // Peeking delivers the sent messages; each paint message is handled.
     MSG message;
     for (int i = 0; i < 100 && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
@@ -70,6 +59,8 @@ DWORD WaitPainting(HANDLE mutex, DWORD wait) {
       DispatchMessageA(&message);
     }
   }
+  SetCursor(previous);
+  return woken == WAIT_ABANDONED_0 ? WAIT_ABANDONED : woken;
 }
 
 }  // namespace

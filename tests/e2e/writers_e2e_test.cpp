@@ -7,8 +7,8 @@
 #include <cctype>
 #include <string>
 
-#include "game_files/profiles.h"
 #include "cycle_editor/frm_rotamund.h"
+#include "game_files/profiles.h"
 #include "launcher_app.h"
 #include "platform/handles.h"
 #include "platform/writer_turn.h"
@@ -51,7 +51,8 @@ std::optional<game_files::ProfileId> LiveProfile() {
 // that went last, whole, with nothing left beside it.
 TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
   ResetDemoGame();
-  for (const game_files::ProfileId id : {game_files::ProfileId::kNNBot, game_files::ProfileId::kRambot}) {
+  for (const game_files::ProfileId id :
+       {game_files::ProfileId::kNNBot, game_files::ProfileId::kRambot}) {
     for (const game_files::FileCopy& copy : game_files::ProfileFor(id).waypoints) {
       std::string content;
       while (content.size() < (1 << 20)) content += std::string(copy.source) + " ";
@@ -75,6 +76,16 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
     for (int i = 0; i < 2; ++i) {
       ASSERT_TRUE(tools::WaitUntil([&] { return !IsWindow(boxes[i]); }));
       ASSERT_TRUE(Driver::WaitIdle(mains[i]));
+    }
+    // A launcher waiting for the turn answers sent messages: it has switched once the turn, asked
+    // for after it, has been had and handed on, and it answers again.
+    for (int i = 0; i < 2; ++i) {
+      platform::WriterTurn turn;
+      ASSERT_TRUE(platform::WriterTurn::Take(kGame, turn, 15000).ok());
+      turn.Release();
+      ASSERT_TRUE(Driver::WaitIdle(mains[0]) && Driver::WaitIdle(mains[1]));
+    }
+    for (int i = 0; i < 2; ++i) {
       const auto failure = apps[i].WaitForMessageBox(200ms);
       EXPECT_FALSE(failure) << failure->text;
       if (failure) apps[i].Dismiss(*failure);
