@@ -10,7 +10,6 @@
 #include "cycle_editor/frm_rotamund.h"
 #include "game_files/profiles.h"
 #include "launcher_app.h"
-#include "platform/handles.h"
 #include "platform/writer_turn.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -169,16 +168,15 @@ TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
   ASSERT_GT(GetShortPathNameA(tools::kDemoHalfLifeFolder, halfLife, MAX_PATH), 0u);
   std::string spelling = std::string(halfLife) + "\\CSTRIKE\\";
   std::ranges::replace(spelling, '\\', '/');
-  platform::UniqueHandle turn(
-      CreateMutexA(nullptr, FALSE, platform::WriterTurnName(spelling).c_str()));
-  ASSERT_EQ(WaitForSingleObject(turn.get(), 0), WAIT_OBJECT_0);
+  platform::WriterTurn turn;
+  ASSERT_TRUE(platform::WriterTurn::Take(spelling, turn, 0).ok());
   tools::Press(GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave));
   PostMessageA(ask->window, WM_COMMAND, IDOK, 0);
   Sleep(1500);
   const auto early = editing.WaitForMessageBox(0ms);
   EXPECT_FALSE(early) << "saved while the turn was held by " << spelling << ": " << early->text;
   EXPECT_EQ(Live("liblist.gam"), Live("liblist_old.gam")) << "switched while the turn was held";
-  ReleaseMutex(turn.get());
+  turn.Release();
 
   const auto saved = editing.WaitForMessageBox();
   ASSERT_TRUE(saved);
