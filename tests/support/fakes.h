@@ -48,6 +48,13 @@ class ScriptedRandom : public platform::RandomSource {
   int seedings = 0;
 };
 
+// A window built from a layout table, with no handlers.
+struct BareForm : platform::Form {
+  using Form::Form;
+  void OnControlEvent(int, platform::ControlEvent) override {}
+  void OnCloseBox() override {}
+};
+
 // The program in-process, with both stand-ins; its windows are loaded on first use.
 class ProgramTest : public ::testing::Test {
  protected:

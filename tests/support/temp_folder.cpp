@@ -34,6 +34,18 @@ std::string FileBytes(const std::string& path) {
   return tools::ReadTextFile(path, bytes) ? bytes : "(unreadable)";
 }
 
+std::map<std::string, std::string> FilesBelow(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : tools::FolderNames(folder)) {
+    std::string bytes;
+    if (tools::ReadTextFile(folder + "\\" + name, bytes)) files[name] = bytes;
+    for (auto& [below, content] : FilesBelow(folder + "\\" + name)) {
+      files[name + "\\" + below] = content;
+    }
+  }
+  return files;
+}
+
 platform::UniqueHandle HoldOpen(const std::string& path, DWORD access, DWORD share) {
   platform::UniqueHandle held = platform::AdoptHandle(
       CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));

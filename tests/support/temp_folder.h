@@ -1,7 +1,9 @@
 // Files for tests: a fresh folder below the system's temporary folder, removed with everything in
-// it at the end of the test; whole files read back; a file held open without sharing.
+// it at the end of the test; whole files read back, one or all below a folder; a file held open
+// without sharing.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "platform/handles.h"
@@ -24,6 +26,9 @@ class TempFolder {
 
 // The whole file, or "(unreadable)".
 std::string FileBytes(const std::string& path);
+
+// Every file below `folder` with its bytes, by its name relative to `folder`.
+std::map<std::string, std::string> FilesBelow(const std::string& folder);
 
 // Opens `path` without sharing, so nobody can replace, remove or open it, not even root; fails the
 // test if it cannot.

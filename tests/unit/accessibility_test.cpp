@@ -19,12 +19,6 @@ namespace {
 using namespace testing_support;
 using R = cycle_editor::FrmRotamund;
 
-struct BareForm : platform::Form {
-  using Form::Form;
-  void OnControlEvent(int, platform::ControlEvent) override {}
-  void OnCloseBox() override {}
-};
-
 struct Said {
   HRESULT nameResult = E_FAIL;
   std::string name;
@@ -82,8 +76,6 @@ class AccessibilityTest : public ProgramTest {
 // Every control, by its layout name: the name it is said by and its role. The captions stay.
 TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasAMeaningfulNameAndItsRole) {
   const std::map<std::string, std::pair<std::string, long>> expected = {
-      {"launcher.bob", {"Bobabot", ROLE_SYSTEM_CHECKBUTTON}},
-      {"launcher.exit", {"Exit", ROLE_SYSTEM_PUSHBUTTON}},
       {"launcher.res", {"Resort Counter-Strike", ROLE_SYSTEM_CHECKBUTTON}},
       {"launcher.activate",
        {"Click on bot you wish to activate, then launch Counter-Strike", ROLE_SYSTEM_STATICTEXT}},
@@ -91,7 +83,6 @@ TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasAMeaningfulNameAndItsR
        {"Orlwin Bot Launcher picture: a skyline at dusk seen through a rifle scope",
         ROLE_SYSTEM_GRAPHIC}},
       {"chooser.lstModList", {"Half Life MODs with a Map Cycle", ROLE_SYSTEM_LIST}},
-      {"chooser.cmdEdit", {"Edit", ROLE_SYSTEM_PUSHBUTTON}},
       {"chooser.Image1", {"About the map cycle editor", ROLE_SYSTEM_GRAPHIC}},
       {"editor.cmdMove", {"Add to map cycle", ROLE_SYSTEM_PUSHBUTTON}},
       {"editor.cmdRemove", {"Remove from map cycle", ROLE_SYSTEM_PUSHBUTTON}},
@@ -136,9 +127,7 @@ TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasAMeaningfulNameAndItsR
   }
   EXPECT_EQ(checked, expected.size());
   EXPECT_EQ(controls, 14u + 5u + 13u);
-  // The glyphs and pictures keep their faces: "4" and "3" in Marlett, no caption on the pictures.
-  EXPECT_EQ(editor().Text(R::kCmdMove), "4");
-  EXPECT_EQ(editor().Text(R::kCmdRemove), "3");
+  // The pictured buttons keep no caption (the Marlett glyphs: WindowsTest.ArrowButtons...).
   EXPECT_EQ(editor().Text(R::kCmdUP), "");
 }
 

@@ -25,17 +25,8 @@ namespace {
 
 using Tree = std::map<std::string, std::string>;  // relative name -> bytes
 using testing_support::FaultyFileSystem;
+using testing_support::FilesBelow;
 constexpr char kBackups[] = "launcher backups\\";
-
-Tree Files(const std::string& folder) {
-  Tree files;
-  for (const std::string& name : tools::FolderNames(folder)) {
-    std::string bytes;
-    if (tools::ReadTextFile(folder + "\\" + name, bytes)) files[name] = bytes;
-    for (auto& [below, content] : Files(folder + "\\" + name)) files[name + "\\" + below] = content;
-  }
-  return files;
-}
 
 // Puts `folder`, which holds `now`, back to `files`: only what differs is written.
 void Restore(const std::string& folder, const Tree& now, const Tree& files) {
@@ -107,13 +98,13 @@ class EveryCallTest : public ::testing::Test {
   int EachCall(const std::string& folder, const Tree& before, const std::function<bool()>& work,
                const std::function<void(std::optional<bool>, const Tree&)>& check) {
     FaultyFileSystem counting;
-    Tree now = Files(folder);
+    Tree now = FilesBelow(folder);
     Restore(folder, now, before);
     {
       platform::FileSystemInUse use(counting);
       EXPECT_TRUE(work());
     }
-    now = Files(folder);
+    now = FilesBelow(folder);
     const int calls = static_cast<int>(counting.calls.size());
     // A kill between two calls that change nothing on the disk leaves what a kill at the
     // second leaves.
@@ -140,7 +131,7 @@ class EveryCallTest : public ::testing::Test {
         if (crash) done.reset();
         // The next start of the launcher.
         EXPECT_TRUE(game_files::PutBackAtStart(folder, record_).ok());
-        now = Files(folder);
+        now = FilesBelow(folder);
         check(done, now);
       }
     }
@@ -162,7 +153,7 @@ TEST_F(EveryCallTest, ASwitchEndsWithTheOldProfileOrTheNewOneWhole) {
            game_files::SwitchResult::kSwitched;
   };
   ASSERT_TRUE(work());
-  const Tree after = Live(Files(game));
+  const Tree after = Live(FilesBelow(game));
   ASSERT_EQ(after.at("maps\\b.wpt"), before.at("maps\\tst\\b.wpt"));
   ASSERT_FALSE(after.contains("maps\\c.wpt"));
   int putBack = 0;
@@ -199,7 +190,7 @@ TEST_F(EveryCallTest, PuttingBackCutShortEndsTheSameWhenRunAgain) {
     platform::FileSystemInUse use(switching);
     game_files::SwitchProfile(kProfile, game);
   }
-  const Tree cutShort = Files(game);
+  const Tree cutShort = FilesBelow(game);
   ASSERT_TRUE(cutShort.contains(game_files::kJournalName));
   ASSERT_NE(Live(cutShort), Live(before));
   auto work = [&] {
@@ -215,7 +206,7 @@ TEST_F(EveryCallTest, PuttingBackCutShortEndsTheSameWhenRunAgain) {
 TEST_F(EveryCallTest, ASaveEndsWithTheOldFileOrTheNewOneAndKeepsTheChangedOne) {
   const std::string mod = halfLife_ / "valve", cycle = mod + "\\mapcycle.txt";
   ASSERT_TRUE(tools::WriteTextFile(cycle, "changed\n"));
-  const Tree before = Files(mod);
+  const Tree before = FilesBelow(mod);
   auto work = [&] {
     return game_files::SaveCycleFile(cycle, "crossfire\r\ndatacore\r\n", "opened\n", record_)
         .error.ok();

@@ -20,6 +20,7 @@ namespace {
 
 using game_files::ProfileId;
 using game_files::SwitchResult;
+using testing_support::FilesBelow;
 using testing_support::HoldOpen;
 
 class ActivationTest : public ::testing::Test {
@@ -40,24 +41,6 @@ class ActivationTest : public ::testing::Test {
     std::vector<std::string> names = tools::FolderNames(game_ + "\\maps");
     std::erase_if(names, [](const std::string& name) { return !name.ends_with(".wpt"); });
     return names;
-  }
-  // Every file below `folder` by its name relative to it, but `unread`.
-  std::map<std::string, std::string> Files(const std::string& folder,
-                                           const std::string& unread = {}) const {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : tools::FolderNames(folder)) {
-      std::string bytes;
-      const std::string path = folder + "\\" + name;
-      if (path != unread && tools::ReadTextFile(path, bytes)) files[name] = bytes;
-      for (auto& [below, content] : Files(path, unread)) files[name + "\\" + below] = content;
-    }
-    return files;
-  }
-  template <typename File>
-  static std::vector<std::string> Paths(const std::vector<File>& files) {
-    std::vector<std::string> paths;
-    for (const File& file : files) paths.push_back(file.path);
-    return paths;
   }
   testing_support::TempFolder halfLife_;
   std::string game_ = halfLife_ / "cstrike";
@@ -113,48 +96,28 @@ TEST_F(ActivationTest, EachProfileHasItsMessageAndInstallsItsFiles) {
   EXPECT_EQ(lstrcmpiA(current, game_.c_str()), 0);
 }
 
-TEST_F(ActivationTest, MissingSourcesChangeNothingAndAreAllNamed) {
-  DeleteFileA((game_ + "\\bot.cfg.nnb").c_str());
-  DeleteFileA((game_ + "\\maps\\nnb\\de_nuke.wpt").c_str());
-  const auto before = Files(game_);
-  EXPECT_FALSE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Files(game_), before);
-  EXPECT_EQ(last_.result, SwitchResult::kSourcesMissing);
-  EXPECT_EQ(Paths(last_.missing), (std::vector<std::string>{game_ + "\\maps\\nnb\\de_nuke.wpt",
-                                                            game_ + "\\bot.cfg.nnb"}));
-}
-
-// A prepared copy that is there but cannot be read is named as unreadable, with the system's
-// reason, not as missing.
-TEST_F(ActivationTest, AnUnreadablePreparedCopyIsNamedWithItsReason) {
-  const std::string held = game_ + "\\liblist.gam.nnb";
-  platform::UniqueHandle holder = HoldOpen(held, GENERIC_READ, 0);
-  const auto before = Files(game_, held);
-  EXPECT_FALSE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Files(game_, held), before);
-  EXPECT_EQ(last_.result, SwitchResult::kSourcesUnreadable);
-  ASSERT_EQ(Paths(last_.unreadable), std::vector<std::string>{held});
-  EXPECT_EQ(last_.unreadable[0].code, static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
-}
-
-// A copy renamed in Explorer, which hides ".txt", carries one extension more than the player sees:
-// the message names it beside the file it was meant to be, and renames nothing.
+// Every missing prepared copy is named, before anything changes. A copy renamed in Explorer,
+// which hides ".txt", carries one extension more than the player sees: it is named beside the file
+// it was meant to be, and nothing is renamed.
 TEST_F(ActivationTest, MissingSourcesNameTheFilesThatDifferOnlyByAHiddenExtension) {
+  DeleteFileA((game_ + "\\bot.cfg.nnb").c_str());
   ASSERT_TRUE(MoveFileA((game_ + "\\mapcycle.nnb.txt").c_str(),
                         (game_ + "\\mapcycle.nnb.txt.txt").c_str()));
   ASSERT_TRUE(
       MoveFileA((game_ + "\\liblist.gam.nnb").c_str(), (game_ + "\\liblist.gam.nnb.txt").c_str()));
   ASSERT_TRUE(MoveFileA((game_ + "\\maps\\nnb\\de_nuke.wpt").c_str(),
                         (game_ + "\\maps\\nnb\\de_nuke.wpt.TXT").c_str()));
-  const auto before = Files(game_);
+  const auto before = FilesBelow(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Files(game_), before);
+  EXPECT_EQ(FilesBelow(game_), before);
+  EXPECT_EQ(last_.result, SwitchResult::kSourcesMissing);
   using Missing = std::pair<std::string, std::vector<std::string>>;
   std::vector<Missing> missing;
   for (const auto& file : last_.missing) missing.emplace_back(file.path, file.nearMisses);
   EXPECT_EQ(missing,
             (std::vector<Missing>{{game_ + "\\mapcycle.nnb.txt", {"mapcycle.nnb.txt.txt"}},
                                   {game_ + "\\maps\\nnb\\de_nuke.wpt", {"de_nuke.wpt.TXT"}},
+                                  {game_ + "\\bot.cfg.nnb", {}},
                                   {game_ + "\\liblist.gam.nnb", {"liblist.gam.nnb.txt"}}}));
 }
 
@@ -177,7 +140,7 @@ const std::map<std::string, std::string> kNone;
 TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
   ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "my stray"));
-  const auto before = Files(game_);
+  const auto before = FilesBelow(game_);
   struct Row {
     const char* held;
     bool fromTheStart;
@@ -210,24 +173,27 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
     // Old bytes kept beside a file held open cannot go until it is closed: the next switch
     // removes them.
     if (row.fromTheStart) {
-      EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+      EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
     }
-    EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
+    EXPECT_EQ(LiveFiles(FilesBelow(game_)), LiveFiles(before));
     EXPECT_EQ(last_.result, row.result);
     const std::string named = row.result == SwitchResult::kNotChanged ? last_.error.action()
                               : row.result == SwitchResult::kHeldOpen ? last_.heldOpen.at(0).path
                                                                       : last_.unreadable.at(0).path;
     EXPECT_NE(named.find(held), std::string::npos) << named;
+    if (row.result == SwitchResult::kSourcesUnreadable) {  // named with the system's reason
+      EXPECT_EQ(last_.unreadable.at(0).code, static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+    }
   }
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+  EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
 }
 
 // An undo that fails too (the new map cycle held open once it is in place, the library list
 // held from then on) says which files are new; every other file is as it was.
 TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
-  auto expected = Files(game_);
+  auto expected = FilesBelow(game_);
   expected["mapcycle.txt"] = Read("mapcycle.nnb.txt");
   std::vector<platform::UniqueHandle> held;
   testing_support::FaultyFileSystem files;
@@ -241,7 +207,7 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
     EXPECT_FALSE(Activate(ProfileId::kNNBot));
   }
   held.clear();
-  EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(expected));
+  EXPECT_EQ(LiveFiles(FilesBelow(game_)), LiveFiles(expected));
   EXPECT_EQ(last_.result, SwitchResult::kLeftHalfway);
   EXPECT_EQ(last_.error.action(), "Could not replace \"" + game_ + "\\liblist.gam\"");
   EXPECT_EQ(last_.undoError.action(), "Could not replace \"" + game_ + "\\mapcycle.txt\"");
@@ -252,7 +218,7 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   ASSERT_EQ(putBacks_.size(), 1u);
   EXPECT_EQ(putBacks_[0].folder, game_);
   EXPECT_EQ(Read("mapcycle.txt"), Read("mapcycle.nnb.txt"));
-  EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+  EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
 }
 
 // Another launcher's turn, taken and kept on a thread of its own (a thread that waits for a mutex
@@ -287,12 +253,12 @@ class TurnHeldElsewhere {
 // and says nothing; a switch waits for it, then changes nothing and says why.
 TEST_F(ActivationTest, AnotherLaunchersTurnIsWaitedForAndNothingChanges) {
   ASSERT_TRUE(tools::WriteTextFile(game_ + "\\liblist.gam.launcher-new.tmp", "staged"));
-  const auto before = Files(game_);
+  const auto before = FilesBelow(game_);
   const TurnHeldElsewhere other(game_);
   EXPECT_TRUE(game_files::PutBackAtStart(game_, {}).ok());
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(last_.result, SwitchResult::kTurnBusy);
-  EXPECT_EQ(Files(game_), before);
+  EXPECT_EQ(FilesBelow(game_), before);
 }
 
 // Windows refuses to replace or delete a read-only file, Wine does not: each one a switch would
@@ -305,9 +271,9 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
   for (const std::string& path : readOnly) {
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   }
-  const auto before = Files(game_);
+  const auto before = FilesBelow(game_);
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Files(game_), before);
+  EXPECT_EQ(FilesBelow(game_), before);
   EXPECT_EQ(last_.result, SwitchResult::kReadOnly);
   EXPECT_EQ(last_.readOnly, (std::vector<std::string>{readOnly[2], readOnly[1], readOnly[0]}));
   for (const std::string& path : readOnly) {
@@ -333,7 +299,7 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
   for (const auto& [name, bytes] : own) {
     ASSERT_TRUE(tools::WriteTextFile(game_ + "\\" + name, bytes));
   }
-  const std::map<std::string, std::string> before = Files(game_);
+  const std::map<std::string, std::string> before = FilesBelow(game_);
   ASSERT_TRUE(Activate(ProfileId::kRambot, {time}));
   ASSERT_TRUE(Activate(ProfileId::kNNBot, {time}));
   const std::string first = "2024-05-17 21.04.09\\", second = "2024-05-17 21.04.09 (2)\\";
@@ -343,7 +309,7 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
       {first + "maps\\cs_747.wpt", own.at("maps\\cs_747.wpt")},
       {first + "maps\\stray.wpt", own.at("maps\\stray.wpt")},
       {second + "bot.cfg", own.at("bot.cfg")}};
-  EXPECT_EQ(Files(game_ + "\\launcher backups"), kept);
+  EXPECT_EQ(FilesBelow(game_ + "\\launcher backups"), kept);
 }
 
 // The game in a folder whose name is in the ANSI code page, under 932 and 936 of characters whose
@@ -369,7 +335,7 @@ class CodePageActivationTest : public ActivationTest {
 
 TEST_F(CodePageActivationTest, AFailedSwitchIsUndoneAndTheNextOneGoesThrough) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
-  const auto before = Files(game_);
+  const auto before = FilesBelow(game_);
   platform::UniqueHandle held;
   testing_support::FaultyFileSystem files;
   files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
@@ -381,13 +347,13 @@ TEST_F(CodePageActivationTest, AFailedSwitchIsUndoneAndTheNextOneGoesThrough) {
     EXPECT_FALSE(Activate(ProfileId::kNNBot));
   }
   held.reset();
-  EXPECT_EQ(LiveFiles(Files(game_)), LiveFiles(before));
+  EXPECT_EQ(LiveFiles(FilesBelow(game_)), LiveFiles(before));
   EXPECT_NE(last_.error.action().find(game_ + "\\bot.cfg"), std::string::npos)
       << last_.error.action();
   ASSERT_TRUE(Activate(ProfileId::kNNBot));
   EXPECT_EQ(Read("bot.cfg"), Read("bot.cfg.nnb"));
   EXPECT_EQ(Waypoints().size(), 7u);
-  EXPECT_EQ(LiveFiles(Files(game_), true), kNone);
+  EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
 }
 
 }  // namespace

@@ -9,14 +9,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/about_box.h"
 #include "app/launcher.h"
 #include "fakes.h"
 #include "game_finder/game_search.h"
 #include "mod_chooser/mod_discovery.h"
-#include "temp_folder.h"
+#include "platform/about_box.h"
 #include "support/driver.h"
 #include "support/registry.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -24,13 +24,6 @@ using namespace testing_support;
 using R = cycle_editor::FrmRotamund;
 constexpr app::FormId kForms[] = {app::FormId::kLauncher, app::FormId::kMods,
                                   app::FormId::kRotamund};
-
-// A window built from a layout table, with no handlers.
-struct BareForm : platform::Form {
-  using Form::Form;
-  void OnControlEvent(int, platform::ControlEvent) override {}
-  void OnCloseBox() override {}
-};
 
 class WindowsTest : public ProgramTest {
  protected:
@@ -146,7 +139,8 @@ TEST_F(WindowsTest, AWindowThatUnloadsItselfWhileItLoadsIsNoWindow) {
   EXPECT_FALSE(program_.IsLoaded(app::FormId::kMods));
   EXPECT_EQ(messages_.shown.back().text, mod_chooser::kNotInstalledText);
   EXPECT_FALSE(program_.ended());
-  for (const char* below : {"\\Software\\Valve\\Half-Life", "\\Software\\Valve", "\\Software", ""}) {
+  for (const char* below :
+       {"\\Software\\Valve\\Half-Life", "\\Software\\Valve", "\\Software", ""}) {
     tools::DeleteRegistryKey(HKEY_LOCAL_MACHINE, key + below, tools::RegistryView::k32Bit);
   }
 }
