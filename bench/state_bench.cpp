@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_game.h"
 #include "game_files/game_state.h"
 #include "game_files/profile_switch.h"
 #include "game_files/profiles.h"
@@ -55,36 +56,17 @@ size_t ReadOnce(const std::vector<std::string>& paths) {
   return total;
 }
 
-struct Summary {
-  double median, low, high, best;
-};
-
-Summary Summarize(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  return {times[n / 2], times[n / 4], times[3 * n / 4], times.front()};
-}
-
 }  // namespace
 
 int main() {
-  const char* wanted = std::getenv("BENCH_READS");
-  const int rounds = wanted && std::atoi(wanted) > 0 ? std::atoi(wanted) : 30;
-  char base[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, base);
-  const std::string halfLife =
-      std::string(base) + "state-bench-" + std::to_string(GetCurrentProcessId());
+  const int rounds = bench::Rounds("BENCH_READS", 30);
+  std::string halfLife;
+  bool ready = bench::InstallBenchGame("state-bench", halfLife);
   const std::string game = halfLife + "\\cstrike";
-  bool ready = tools::InstallDemoGame(halfLife);
   const game_files::Profile& nnb = game_files::ProfileFor(game_files::ProfileId::kNNBot);
-  for (const game_files::FileCopy& copy : nnb.waypoints) {
-    std::string content;
-    while (content.size() < (1u << 20)) content += std::string(copy.source) + " ";
-    ready = tools::WriteTextFile(game + "\\" + copy.source, content) && ready;
-  }
   ready =
       ready && game_files::SwitchProfile(nnb, game).result == game_files::SwitchResult::kSwitched;
-  SetCurrentDirectoryA(base);
+  bench::LeaveBenchGame();
   if (!ready || !game_files::ReadGameState(game)
                      .profiles[static_cast<size_t>(game_files::ProfileId::kNNBot)]
                      .live) {
@@ -112,7 +94,7 @@ int main() {
   }
   tools::RemoveTree(halfLife);
 
-  const Summary state = Summarize(times), floor = Summarize(floors);
+  const bench::Summary state = bench::Summarize(times), floor = bench::Summarize(floors);
   std::printf("state of the folder, NNBot live with 7 waypoints of 1 MB, %zu rounds\n",
               times.size());
   std::printf("floor: %zu files, %.1f MB, each read once\n", files.size(), bytes / 1048576.0);

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench_game.h"
 #include "game_files/profile_switch.h"
 #include "game_files/profiles.h"
 #include "support/demo_game.h"
@@ -91,33 +92,14 @@ bool Floor(const std::string& game, const game_files::Profile& nnb) {
   return ok;
 }
 
-struct Summary {
-  double median, low, high, best;
-};
-
-Summary Summarize(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  return {times[n / 2], times[n / 4], times[3 * n / 4], times.front()};
-}
-
 }  // namespace
 
 int main() {
-  const char* wanted = std::getenv("BENCH_SWITCHES");
-  const int rounds = wanted && std::atoi(wanted) > 0 ? std::atoi(wanted) : 15;
-  char base[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, base);
-  const std::string halfLife =
-      std::string(base) + "switch-bench-" + std::to_string(GetCurrentProcessId());
+  const int rounds = bench::Rounds("BENCH_SWITCHES", 15);
+  std::string halfLife;
+  bool ready = bench::InstallBenchGame("switch-bench", halfLife);
   const std::string game = halfLife + "\\cstrike";
-  bool ready = tools::InstallDemoGame(halfLife);
   const game_files::Profile& nnb = game_files::ProfileFor(game_files::ProfileId::kNNBot);
-  for (const game_files::FileCopy& copy : nnb.waypoints) {
-    std::string content;
-    while (content.size() < (1u << 20)) content += std::string(copy.source) + " ";
-    ready = tools::WriteTextFile(game + "\\" + copy.source, content) && ready;
-  }
   if (!ready) {
     std::printf("could not write the game below %s\n", halfLife.c_str());
     return 1;
@@ -147,10 +129,10 @@ int main() {
       }
     }
   }
-  SetCurrentDirectoryA(base);
+  bench::LeaveBenchGame();
   tools::RemoveTree(halfLife);
 
-  const Summary switching = Summarize(times), floor = Summarize(floors);
+  const bench::Summary switching = bench::Summarize(times), floor = bench::Summarize(floors);
   std::printf("switch to NNBot, 7 waypoints of 1 MB, 14 backups, %zu rounds\n", times.size());
   std::printf("switch: median %.1f ms, quartiles %.1f-%.1f ms, best %.1f ms\n", switching.median,
               switching.low, switching.high, switching.best);
