@@ -79,14 +79,6 @@ std::string WriterTurnName(const std::string& folder) {
 
 WriterTurn::~WriterTurn() { Release(); }
 
-WriterTurn& WriterTurn::operator=(WriterTurn&& other) {
-  if (this != &other) {
-    Release();
-    mutex_ = std::move(other.mutex_);
-  }
-  return *this;
-}
-
 void WriterTurn::Release() {
   if (mutex_) ReleaseMutex(mutex_.get());
   mutex_.reset();

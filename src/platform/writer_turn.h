@@ -22,8 +22,8 @@ class WriterTurn {
  public:
   WriterTurn() = default;
   ~WriterTurn();
-  WriterTurn(WriterTurn&&) = default;
-  WriterTurn& operator=(WriterTurn&& other);
+  WriterTurn(const WriterTurn&) = delete;
+  WriterTurn& operator=(const WriterTurn&) = delete;
 
   // Waits up to `wait` for the turn of `folder` (any spelling of the same
   // folder takes the same turn), the thread's windows painting meanwhile
