@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "cycle_editor/cycle_file.h"
+#include "game_files/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "support/file_tree.h"
 

@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "app/program.h"
-#include "cycle_editor/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
-#include "cycle_editor/mod_cycle.h"
+#include "game_files/cycle_file.h"
+#include "game_files/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
 #include "platform/files.h"
 #include "platform/listing.h"
@@ -157,14 +157,14 @@ int main(int argc, char** argv) {
   cycle_editor::FrmRotamund& editor = *program.frmRotamund();
   std::vector<std::string> files, lines;
   const double floor = Best(5, [&] {
-    platform::Listing listing = platform::ListNames(cycle_editor::MapFilesPattern(halfLife, mod),
+    platform::Listing listing = platform::ListNames(game_files::MapFilesPattern(halfLife, mod),
                                                     platform::ListFilter::kOrdinaryFiles);
     std::string bytes;
-    (void)platform::ReadWholeFile(cycle_editor::CycleFilePath(halfLife, mod), bytes);
+    (void)platform::ReadWholeFile(game_files::CycleFilePath(halfLife, mod), bytes);
     lines = cycle::ParseCycle(bytes);
     std::unordered_set<std::string> named;
     for (const std::string& line : lines) named.insert(platform::UpperAnsi(line));
-    files = cycle_editor::MapNamesOf(listing.names);
+    files = game_files::MapNamesOf(listing.names);
     std::vector<std::string> left;
     for (const std::string& name : files) {
       if (!named.contains(platform::UpperAnsi(name))) left.push_back(name);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cycle_editor/cycle_file.h"
+#include "game_files/cycle_file.h"
 
 namespace {
 

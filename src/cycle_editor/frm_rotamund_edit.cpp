@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "cycle_editor/cycle_file.h"
+#include "game_files/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "cycle_editor/frm_rotamund_messages.h"
 #include "game_files/cycle_save.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <unordered_set>
 #include <utility>
 
 namespace cycle {
@@ -65,16 +64,6 @@ std::optional<std::size_t> MoveDown(ListState& rotation) {
     return SelectOnly(rotation, i + 1);
   }
   return std::nullopt;
-}
-
-std::vector<std::string> MapsNotInCycle(
-    std::vector<std::string> maps, const std::vector<std::string>& cycleLines,
-    const std::function<std::string(std::string_view)>& toUpper) {
-  std::unordered_set<std::string> inCycle;
-  inCycle.reserve(cycleLines.size());
-  for (const auto& line : cycleLines) inCycle.insert(toUpper(line));
-  std::erase_if(maps, [&](const std::string& map) { return inCycle.contains(toUpper(map)); });
-  return maps;
 }
 
 }  // namespace cycle

@@ -33,10 +33,4 @@ std::optional<std::size_t> MoveUp(ListState& rotation);
 // that entry selected. Returns its new index, or nullopt (nothing changed) if there is none.
 std::optional<std::size_t> MoveDown(ListState& rotation);
 
-// Returns `maps` without the maps named in the cycle file. Names are compared whole and
-// upper-cased with `toUpper`; nothing is trimmed and no extension is added or removed.
-std::vector<std::string> MapsNotInCycle(
-    std::vector<std::string> maps, const std::vector<std::string>& cycleLines,
-    const std::function<std::string(std::string_view)>& toUpper);
-
 }  // namespace cycle

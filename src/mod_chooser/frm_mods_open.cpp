@@ -1,5 +1,5 @@
 // Opening the map-cycle editor on the chosen modification.
-#include "cycle_editor/mod_cycle.h"
+#include "game_files/mod_cycle.h"
 #include "mod_chooser/frm_mods.h"
 #include "platform/message_text.h"
 #include "platform/status.h"
@@ -11,7 +11,7 @@ void FrmMods::cmdEdit_Click() {
   if (mods.SelectedCount() == 0) return;
   program_.ModDir = mods.Text(mods.Current());
 
-  cycle_editor::ModCycle opened = cycle_editor::ReadModCycle(program_.HLPath, program_.ModDir);
+  game_files::ModCycle opened = game_files::ReadModCycle(program_.HLPath, program_.ModDir);
   if (!opened.problem.empty()) {
     // No hidden editor may stay behind: it would keep the program running
     // after the chooser is closed.

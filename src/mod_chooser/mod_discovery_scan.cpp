@@ -2,14 +2,14 @@
 // its map rotation.
 #include <utility>
 
-#include "cycle_editor/mod_cycle.h"
+#include "game_files/mod_cycle.h"
 #include "mod_chooser/mod_discovery.h"
 #include "platform/listing.h"
 
 namespace mod_chooser {
 
 bool HoldsMapCycle(const std::string& hlPath, const std::string& name) {
-  return platform::AnyMatch(cycle_editor::CycleFilePath(hlPath, name),
+  return platform::AnyMatch(game_files::CycleFilePath(hlPath, name),
                             platform::ListFilter::kOrdinaryFiles);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Includes point down only: each folder of src/ includes itself and the folders below it, never
-# one above; a window (frm_*.h, the main window and program start in app/) is included only by its
-# own folder and by program start. Prints each include that breaks this; fails if there is one.
+# one above, and a window's folder never another window's (what two windows share lives below
+# both); a window (frm_*.h, the main window and program start in app/) is included only by its own
+# folder and by program start. Prints each include that breaks this; fails if there is one.
 #   check_layers.sh SRC_FOLDER
 set -euo pipefail
 src=${1:?usage: check_layers.sh SRC_FOLDER}
@@ -13,7 +14,7 @@ declare -A below=(
   [game_finder]="game_finder settings platform"
   [game_files]="game_files game_finder settings platform"
   [cycle_editor]="cycle_editor game_files game_finder settings platform"
-  [mod_chooser]="mod_chooser cycle_editor game_files game_finder settings platform"
+  [mod_chooser]="mod_chooser game_files game_finder settings platform"
   [app]="app mod_chooser cycle_editor game_files game_finder settings platform"
 )
 is_window() { [[ $1 == */frm_* || $1 == app/* ]]; }

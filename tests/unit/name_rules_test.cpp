@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "cycle_editor/mod_cycle.h"
+#include "game_files/mod_cycle.h"
 #include "mod_chooser/mod_discovery.h"
 #include "platform/name_pattern.h"
 
@@ -42,13 +42,13 @@ TEST(NameRulesTest, ModsAreCheckedLastFirstAndKeptInListingOrder) {
   });
   EXPECT_EQ(asked, (Names{"d", "c", "b", "a"}));
   EXPECT_EQ(mods, (Names{"b", "d"}));
-  EXPECT_EQ(cycle_editor::CycleFilePath("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\mapcycle.txt");
+  EXPECT_EQ(game_files::CycleFilePath("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\mapcycle.txt");
 }
 
 TEST(NameRulesTest, MapNamesDropTheLastFourCharacters) {
-  EXPECT_EQ(cycle_editor::MapNamesOf({"de_dust.bsp", "CS_ITALY.BSP", ".bsp", "x.b"}),
+  EXPECT_EQ(game_files::MapNamesOf({"de_dust.bsp", "CS_ITALY.BSP", ".bsp", "x.b"}),
             (Names{"de_dust", "CS_ITALY", "", ""}));
-  EXPECT_EQ(cycle_editor::MapFilesPattern("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\maps\\*.bsp");
+  EXPECT_EQ(game_files::MapFilesPattern("C:\\HL", "cstrike"), "C:\\HL\\cstrike\\maps\\*.bsp");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cycle_editor/cycle_file.h"
+#include "game_files/cycle_file.h"
 
 #include <algorithm>
 

@@ -1,14 +1,13 @@
 // Opening a modification's rotation from disk: the file listing, the read and
 // the system's upper-casing for matching lines against map names.
-#include "cycle_editor/cycle_file.h"
-#include "cycle_editor/mod_cycle.h"
-#include "cycle_editor/rotation_edits.h"
+#include "game_files/cycle_file.h"
+#include "game_files/mod_cycle.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/message_text.h"
 #include "platform/text.h"
 
-namespace cycle_editor {
+namespace game_files {
 
 ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
   ModCycle opened;
@@ -29,10 +28,9 @@ ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir) {
     return opened;
   }
   opened.rotation = cycle::ParseCycle(opened.bytes);
-  opened.maps =
-      cycle::MapsNotInCycle(MapNamesOf(files.names), opened.rotation,
-                            [](std::string_view text) { return platform::UpperAnsi(text); });
+  opened.maps = MapsNotInCycle(MapNamesOf(files.names), opened.rotation,
+                               [](std::string_view text) { return platform::UpperAnsi(text); });
   return opened;
 }
 
-}  // namespace cycle_editor
+}  // namespace game_files

@@ -1,6 +1,8 @@
-#include "cycle_editor/mod_cycle.h"
+#include "game_files/mod_cycle.h"
 
-namespace cycle_editor {
+#include <unordered_set>
+
+namespace game_files {
 
 std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir) {
   return hlPath + "\\" + modDir + "\\" + "maps\\*.bsp";
@@ -19,4 +21,14 @@ std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames) {
   return names;
 }
 
-}  // namespace cycle_editor
+std::vector<std::string> MapsNotInCycle(
+    std::vector<std::string> maps, const std::vector<std::string>& cycleLines,
+    const std::function<std::string(std::string_view)>& toUpper) {
+  std::unordered_set<std::string> inCycle;
+  inCycle.reserve(cycleLines.size());
+  for (const auto& line : cycleLines) inCycle.insert(toUpper(line));
+  std::erase_if(maps, [&](const std::string& map) { return inCycle.contains(toUpper(map)); });
+  return maps;
+}
+
+}  // namespace game_files

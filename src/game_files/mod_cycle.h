@@ -1,10 +1,12 @@
 // Reading what the editor opens with: a modification's maps and its rotation.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace cycle_editor {
+namespace game_files {
 
 // The rotation file's name in a modification's folder.
 inline constexpr char kCycleFileName[] = "mapcycle.txt";
@@ -13,6 +15,12 @@ inline constexpr char kCycleFileName[] = "mapcycle.txt";
 std::string MapFilesPattern(const std::string& hlPath, const std::string& modDir);
 // The modification's rotation file.
 std::string CycleFilePath(const std::string& hlPath, const std::string& modDir);
+
+// Returns `maps` without the maps named in the cycle file. Names are compared whole and
+// upper-cased with `toUpper`; nothing is trimmed and no extension is added or removed.
+std::vector<std::string> MapsNotInCycle(
+    std::vector<std::string> maps, const std::vector<std::string>& cycleLines,
+    const std::function<std::string(std::string_view)>& toUpper);
 
 // Map file names without their last four characters (the ".bsp").
 std::vector<std::string> MapNamesOf(const std::vector<std::string>& fileNames);
@@ -35,4 +43,4 @@ struct ModCycle {
 // there is no map file or when the listing or the rotation file cannot be read.
 ModCycle ReadModCycle(const std::string& hlPath, const std::string& modDir);
 
-}  // namespace cycle_editor
+}  // namespace game_files
