@@ -111,11 +111,9 @@ game_finder::GameSearch Launcher::SearchForGame() {
 // The profile's message comes first, before the game is looked for or any
 // file is looked at.
 void Launcher::Activate(ProfileId id) {
-  {
-    const Busy busy(*this);
-    SwitchTo(id);
-  }
-  ShowGameState();
+  const Busy busy(*this);
+  SwitchTo(id);
+  statePending_ = true;  // shown once, as the switch ends
 }
 
 void Launcher::SwitchTo(ProfileId id) {

@@ -73,11 +73,6 @@ std::string HalfwayText(const game_files::SwitchOutcome& outcome, const std::str
 
 }  // namespace
 
-std::string PutBackFailedText(const std::string& folder, const platform::Status& error) {
-  return platform::PutBackFailedText(folder, error.action(),
-                                     platform::SystemErrorText(error.code()));
-}
-
 std::string SwitchFailureText(const game_files::SwitchOutcome& outcome,
                               const std::string& profile) {
   switch (outcome.result) {
@@ -92,7 +87,7 @@ std::string SwitchFailureText(const game_files::SwitchOutcome& outcome,
     case SwitchResult::kFolderUnusable:
       return outcome.error.Message() + kNoFileChanged;
     case SwitchResult::kPutBackFailed:
-      return PutBackFailedText(outcome.folder, outcome.error) + NothingChanged(profile);
+      return platform::PutBackFailedText(outcome.folder, outcome.error) + NothingChanged(profile);
     case SwitchResult::kTurnBusy:
     case SwitchResult::kListingFailed:
     case SwitchResult::kNotChanged:
@@ -135,7 +130,7 @@ std::string PutBackText(const game_files::PutBack& putBack, const std::string& p
 }
 
 std::string PutBackAtStartFailureText(const std::string& folder, const platform::Status& error) {
-  return PutBackFailedText(folder, error) +
+  return platform::PutBackFailedText(folder, error) +
          "\n\nClose any program that may have these files open (the game, a text editor): the "
          "launcher tries again before its next switch or save there.";
 }

@@ -21,9 +21,6 @@ std::string SwitchFailureText(const game_files::SwitchOutcome& outcome, const st
 // that now goes on; empty at the program's start.
 std::string PutBackText(const game_files::PutBack& putBack, const std::string& profile);
 
-// A switch cut short in `folder` could not be put back.
-std::string PutBackFailedText(const std::string& folder, const platform::Status& error);
-
 // Putting back a switch cut short at the program's start failed.
 std::string PutBackAtStartFailureText(const std::string& folder, const platform::Status& error);
 

@@ -24,8 +24,7 @@ std::string SaveFailureText(const std::string& path, const game_files::SaveOutco
   if (utf16) {
     reason = kUtf16Refusal;
   } else if (outcome.turnFailure == game_files::TurnFailure::kPutBackFailed) {
-    reason = platform::PutBackFailedText(platform::FolderOf(path), outcome.error.action(),
-                                         platform::SystemErrorText(outcome.error.code()));
+    reason = platform::PutBackFailedText(platform::FolderOf(path), outcome.error);
   }
   return "The map cycle was not saved to " + platform::Quoted(path) + ".\n\n" + reason +
          "\n\nThe file was left as it was.";

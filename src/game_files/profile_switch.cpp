@@ -31,7 +31,8 @@ std::vector<std::string> NearMissesOf(const std::string& path) {
 }
 
 // Each prepared copy is missing (no file of that name), unreadable (the
-// system refuses to read it) or ready.
+// system refuses to read it) or ready; the outcome's result says whether any
+// stops the switch.
 void CheckSources(const std::vector<LiveChange>& changes, const std::string& gameFolder,
                   SwitchOutcome& outcome) {
   for (const LiveChange& change : changes) {
@@ -45,6 +46,11 @@ void CheckSources(const std::vector<LiveChange>& changes, const std::string& gam
     }
     if (readable.ok()) readable = platform::CheckReadable(path);
     if (!readable.ok()) outcome.unreadable.push_back({path, readable.code()});
+  }
+  if (!outcome.missing.empty()) {
+    outcome.result = SwitchResult::kSourcesMissing;
+  } else if (!outcome.unreadable.empty()) {
+    outcome.result = SwitchResult::kSourcesUnreadable;
   }
 }
 
@@ -67,12 +73,16 @@ void CheckLiveFiles(const std::vector<LiveChange>& changes, const std::string& g
     const std::string path = gameFolder + "\\" + change.live;
     if (platform::IsReadOnly(path)) outcome.readOnly.push_back(path);
   }
-  if (!outcome.readOnly.empty()) return;
+  if (!outcome.readOnly.empty()) {
+    outcome.result = SwitchResult::kReadOnly;
+    return;
+  }
   for (const LiveChange& change : changes) {
     const std::string path = gameFolder + "\\" + change.live;
     const platform::Status free = platform::CheckNotHeldOpen(path);
     if (!free.ok()) outcome.heldOpen.push_back({path, free.code()});
   }
+  if (!outcome.heldOpen.empty()) outcome.result = SwitchResult::kHeldOpen;
 }
 
 // Backs up, stages and commits the changes. The staged and old files are gone
@@ -117,16 +127,7 @@ SwitchOutcome SwitchIn(const Profile& profile, const std::string& gameFolder,
   const std::vector<LiveChange> changes = PlanActivation(profile, waypoints);
   SwitchOutcome checked;
   CheckSources(changes, gameFolder, checked);
-  if (!checked.missing.empty())
-    checked.result = SwitchResult::kSourcesMissing;
-  else if (!checked.unreadable.empty())
-    checked.result = SwitchResult::kSourcesUnreadable;
-  if (checked.result != SwitchResult::kSwitched) return checked;
-  CheckLiveFiles(changes, gameFolder, checked);
-  if (!checked.readOnly.empty())
-    checked.result = SwitchResult::kReadOnly;
-  else if (!checked.heldOpen.empty())
-    checked.result = SwitchResult::kHeldOpen;
+  if (checked.result == SwitchResult::kSwitched) CheckLiveFiles(changes, gameFolder, checked);
   if (checked.result != SwitchResult::kSwitched) return checked;
   return Switch(changes, gameFolder, options);
 }

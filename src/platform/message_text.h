@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/status.h"
+
 namespace platform {
 
 // The title of a box that says why an action the user asked for stops.
@@ -23,12 +25,10 @@ inline std::string LinesOf(const std::vector<std::string>& lines) {
 }
 
 // Why a switch or a save in `folder` did not go on: a switch cut short there
-// could not be put back (`action` and `reason` say what failed).
-inline std::string PutBackFailedText(const std::string& folder, const std::string& action,
-                                     const std::string& reason) {
+// could not be put back (`error` says what failed).
+inline std::string PutBackFailedText(const std::string& folder, const Status& error) {
   return "A switch of the bot profile files in \"" + folder +
-         "\" did not finish, and putting its files back as they were failed. " + action + ".\n\n" +
-         reason;
+         "\" did not finish, and putting its files back as they were failed. " + error.Message();
 }
 
 // Each of `lines` after a line break, the first `most` of them, then a line
