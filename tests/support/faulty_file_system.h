@@ -49,11 +49,10 @@ class FaultyFileSystem : public platform::FileSystem {
   bool EnterFolder(const std::string& path) override;
 
  private:
-  // Records the call; false when it is to fail, with the error set.
-  bool Allowed(const char* what, const std::string& path);
-  // Runs afterCall; keeps the call's own error.
-  template <typename Result>
-  Result After(Result result);
+  // Records the call; makes it fail (returning `failed`, with the error set) or runs `real`, then
+  // afterCall, keeping the call's own error.
+  template <typename Result, typename Real>
+  Result Through(const char* what, const std::string& path, Result failed, Real real);
 
   platform::FileSystem& real_ = platform::SystemFileSystem();
 };

@@ -130,10 +130,9 @@ TEST(FolderState, EachRuleOfWhatIsLiveAndWhatIsMissing) {
   using enum ProfileId;
   const std::string hyou = "\x95\x5c";  // 表 in code page 932: its second byte is '\'
   const Row rows[] = {
-      {"each profile just installed", kNNBot, Nothing, {kNNBot}},
-      {"", kRambot, Nothing, {kRambot}},
-      {"", kSwatBot, Nothing, {kSwatBot}},
-      {"", kRestore, Nothing, {kRestore}},
+      // Each profile just installed:
+      // MainWindowStateTest.ExactlyTheLiveProfilesButtonsReadAsChecked.
+      {"a profile just installed", kNNBot, Nothing, {kNNBot}},
       {"Realbot after NNBot keeps NNBot's waypoints and library list",
        kNNBot,
        [](FakeFolder& f) { f.Install(kRealbot); },

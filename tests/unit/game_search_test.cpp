@@ -14,6 +14,7 @@
 
 #include "app/launcher.h"
 #include "fakes.h"
+#include "game_files/profiles.h"
 #include "game_finder/game_folder.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
@@ -275,7 +276,9 @@ TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   app::Program program({messages, random});
   program.launcher()->and_Click();
   program.launcher()->cstrike_Click();
-  ASSERT_EQ(messages.shown.size(), 5u);  // the switch's own first, then a pair each
+  ASSERT_EQ(messages.shown.size(), 5u);  // the profile's message first, then a pair each
+  EXPECT_EQ(messages.shown[0].text,
+            game_files::ProfileFor(game_files::ProfileId::kAndroid).message);
   const std::string named = "The folder \"" + built.Path("$\\named") + "\" named in";
   const Texts places = {"Half-Life (hl.exe with a cstrike folder) is in none of the folders",
                         "\n$\\named  (named in the settings file)\n", "C:\\SIERRA\\Half-Life\n",

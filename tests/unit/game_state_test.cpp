@@ -1,5 +1,5 @@
 // The game folder's state read from the disk through the file system in use: a folder in place of
-// a live file, a prepared copy held open, a renamed one, and any one file call failing.
+// a live file, a prepared copy held open, and any one file call failing.
 #include "game_files/game_state.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +34,9 @@ class GameStateTest : public ::testing::Test {
   std::string game_ = halfLife_ / "cstrike";
 };
 
-// The demo starts with the on-line files live; no game runs from a folder of the test's own.
-TEST_F(GameStateTest, FoldersHeldFilesAndRenamedCopiesAsTheDiskHasThem) {
+// The demo starts with the on-line files live; no game runs from a folder of the test's own. (A
+// renamed prepared copy read from the disk: MainWindowStateTest.TipsSayWhatEachButtonNeeds...)
+TEST_F(GameStateTest, FoldersAndHeldFilesAsTheDiskHasThem) {
   game_files::GameState state = game_files::ReadGameState(game_);
   EXPECT_EQ(Live(state), std::vector{ProfileId::kRestore});
   EXPECT_FALSE(state.gameRunning);
@@ -46,14 +47,10 @@ TEST_F(GameStateTest, FoldersHeldFilesAndRenamedCopiesAsTheDiskHasThem) {
   ASSERT_TRUE(RemoveDirectoryA(live.c_str()));
   ASSERT_TRUE(tools::WriteTextFile(live, tools::DemoFileContent("liblist_old.gam")));
 
-  ASSERT_TRUE(MoveFileA((game_ + "\\mapcycle.red.txt").c_str(),
-                        (game_ + "\\mapcycle.red.txt.txt").c_str()));
   const platform::UniqueHandle held = testing_support::HoldOpen(game_ + "\\liblist.gam.nnb");
   state = game_files::ReadGameState(game_);
   EXPECT_EQ(Live(state), std::vector{ProfileId::kRestore});
   EXPECT_EQ(Of(state, ProfileId::kRealbot).unreadable, std::vector<std::string>{"liblist.gam.nnb"});
-  EXPECT_EQ(Of(state, ProfileId::kRedubot).missing,
-            (std::vector<game_files::MissingCopy>{{"mapcycle.red.txt", {"mapcycle.red.txt.txt"}}}));
   EXPECT_TRUE(Of(state, ProfileId::kAndroid).ready());
 }
 

@@ -49,38 +49,27 @@ class ActivationTest : public ::testing::Test {
 };
 
 // Starting without the live files and waypoints, which the first profiles install.
-TEST_F(ActivationTest, EachProfileHasItsMessageAndInstallsItsFiles) {
+TEST_F(ActivationTest, EachProfileInstallsItsFiles) {
   for (const char* live : {"bot.cfg", "mapcycle.txt", "liblist.gam"}) {
     DeleteFileA((game_ + "\\" + live).c_str());
   }
   struct Row {
     ProfileId id;
-    const char* message;
     const char *mapCycle, *botConfig, *libraryList;  // botConfig nullptr: left alone
     size_t waypoints;                                // 0: left alone
   };
   const Row rows[] = {
-      {ProfileId::kAndroid, "Launch CS & exec and.cfg within LAN games", "mapcycle.and.txt",
-       nullptr, "liblist.gam.and", 0},
-      {ProfileId::kBobabot, "Launch CS, choose a BOBABOT level & bots will automatically be added",
-       "mapcycle.bob.txt", nullptr, "liblist.gam.bob", 0},
-      {ProfileId::kNNBot, "Launch CS, choose a NNBot level & bots will automatically be added",
-       "mapcycle.nnb.txt", "bot.cfg.nnb", "liblist.gam.nnb", 7},
-      {ProfileId::kRambot, "Launch CS & exec ram.cfg within LAN games", "mapcycle.ramb.txt",
-       nullptr, "liblist.gam.ramb", 13},
-      {ProfileId::kRealbot, "Launch CS & manually add bots within LAN games", "mapcycle.rea.txt",
-       "bot.cfg.rea", "liblist.gam.nnb", 0},
-      {ProfileId::kRedubot, "Launch CS, choose a REDUBOT level & bots will automatically be added",
-       "mapcycle.red.txt", "bot.cfg.red", "liblist.gam.red", 0},
-      {ProfileId::kSwatBot, "Launch CS, choose a SWAT level & bots will automatically be added",
-       "mapcycle.swa.txt", nullptr, "liblist.gam.swa", 0},
-      {ProfileId::kRestore, "Resort original CS for on-line games!", "mapcycle.old.txt", nullptr,
-       "liblist_old.gam", 0},
+      {ProfileId::kAndroid, "mapcycle.and.txt", nullptr, "liblist.gam.and", 0},
+      {ProfileId::kBobabot, "mapcycle.bob.txt", nullptr, "liblist.gam.bob", 0},
+      {ProfileId::kNNBot, "mapcycle.nnb.txt", "bot.cfg.nnb", "liblist.gam.nnb", 7},
+      {ProfileId::kRambot, "mapcycle.ramb.txt", nullptr, "liblist.gam.ramb", 13},
+      {ProfileId::kRealbot, "mapcycle.rea.txt", "bot.cfg.rea", "liblist.gam.nnb", 0},
+      {ProfileId::kRedubot, "mapcycle.red.txt", "bot.cfg.red", "liblist.gam.red", 0},
+      {ProfileId::kSwatBot, "mapcycle.swa.txt", nullptr, "liblist.gam.swa", 0},
+      {ProfileId::kRestore, "mapcycle.old.txt", nullptr, "liblist_old.gam", 0},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.message);
-    // The main window shows the profile's message before it switches.
-    EXPECT_STREQ(game_files::ProfileFor(row.id).message, row.message);
+    SCOPED_TRACE(game_files::ProfileFor(row.id).name);
     const std::string botBefore = Read("bot.cfg");
     const size_t waypointsBefore = Waypoints().size();
     ASSERT_TRUE(Activate(row.id));
@@ -151,7 +140,6 @@ TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) 
       {"maps\\nnb\\de_nuke.wpt", true, SwitchResult::kSourcesUnreadable},
       {"liblist.gam", true, SwitchResult::kHeldOpen, FILE_SHARE_READ},  // as the game reads it
       {"liblist.gam", false, SwitchResult::kNotChanged},
-      {"bot.cfg", false, SwitchResult::kNotChanged},
       {"maps\\de_dust.wpt", false, SwitchResult::kNotChanged},
       {"maps\\stray.wpt", false, SwitchResult::kNotChanged}};  // to be removed
   for (const Row& row : rows) {
@@ -284,7 +272,7 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
 // own, and a removed one that NNBot's folder holds: Rambot, then NNBot in the same second.
-// (Switches between prepared copies keep nothing: EachProfileHasItsMessageAndInstallsItsFiles.)
+// (Switches between prepared copies keep nothing: EachProfileInstallsItsFiles.)
 TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOverwritten) {
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
   for (const char* online : {"mapcycle.old.txt", "liblist_old.gam"}) {
