@@ -97,12 +97,11 @@ class RunningSwitch {
  public:
   RunningSwitch() {
     EXPECT_TRUE(platform::WriterTurn::Take(kGame, turn_).ok());
-    oldCycle_ = Live("mapcycle.txt");
     const std::string journal =
         game_files::FormatJournal({{"mapcycle.txt", true}, {"liblist.gam", true}});
     EXPECT_TRUE(tools::WriteTextFile(In(game_files::kJournalName), journal));
-    EXPECT_TRUE(
-        tools::WriteTextFile(In(std::string("mapcycle.txt") + platform::kAsideSuffix), oldCycle_));
+    EXPECT_TRUE(tools::WriteTextFile(In(std::string("mapcycle.txt") + platform::kAsideSuffix),
+                                     Live("mapcycle.txt")));
     EXPECT_TRUE(tools::WriteTextFile(In("mapcycle.txt"), Live("mapcycle.nnb.txt")));
     EXPECT_TRUE(tools::WriteTextFile(In(std::string("liblist.gam") + platform::kStagedSuffix),
                                      Live("liblist.gam.nnb")));
@@ -121,11 +120,9 @@ class RunningSwitch {
     DeleteFileA(In(std::string("mapcycle.txt") + platform::kAsideSuffix).c_str());
     turn_.Release();
   }
-  const std::string& oldCycle() const { return oldCycle_; }
 
  private:
   platform::WriterTurn turn_;
-  std::string oldCycle_;
 };
 
 BOOL CALLBACK NoteUnpainted(HWND window, LPARAM unpainted) {
@@ -167,9 +164,11 @@ TEST(TurnHeldE2E, AStartingLauncherWaitsForTheRunningSwitchAndAnswersMeanwhile) 
 }
 
 // The save waits for the turn, then finds the switch's map cycle, which it did not open: it keeps
-// that in a backup and names it. Saved again over its own file, it saves as always.
+// that in a backup and names it. Saved again over what it saved (not what it opened: its lines
+// ended in LF), it saves as always.
 TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
   ResetDemoGame();
+  ASSERT_TRUE(tools::WriteTextFile(In("mapcycle.txt"), "de_dust\ncs_office\n"));
   HWND main = nullptr;
   Driver app = StartLauncher(main);
   HWND editor = OpenEditor(app, main, "cstrike");
@@ -191,7 +190,7 @@ TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
   const std::string kept = saved->text.substr(quote + 1, saved->text.size() - 3 - quote);
   EXPECT_TRUE(kept.starts_with(In("launcher backups\\"))) << kept;
   EXPECT_EQ(FileBytes(kept), Live("mapcycle.nnb.txt"));
-  EXPECT_EQ(Live("mapcycle.txt"), running.oldCycle()) << "the save was lost";
+  EXPECT_EQ(Live("mapcycle.txt"), "de_dust\r\ncs_office\r\n") << "the save was lost";
   ASSERT_TRUE(app.Dismiss(*saved));
   tools::Press(save);
   const auto again = app.WaitForMessageBox();
