@@ -1,5 +1,6 @@
 // A whole editing run driven from outside: start, Map Cycle, pick a modification, focus and keys,
-// edit its rotation, save, close, exit, back at the main window.
+// randomize its rotation, save, close, exit, back at the main window. (Each edit's rules, with the
+// buttons' presses: the in-process editor tests.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -38,26 +39,12 @@ TEST_F(EditingRunE2E, TypicalRunFromStartToSavedFileAndBack) {
   ASSERT_TRUE(Driver::WaitIdle(editor));
   EXPECT_TRUE(IsWindowVisible(editor) && focusOn(R::kLstMap));
 
-  auto press = [&](int id) { ASSERT_TRUE(Click(GetDlgItem(editor, id))); };
-  // Two maps in: they head the rotation in sorted order. Up once. (Each rule: the in-process
-  // editor tests; the other buttons also: long_lines_e2e_test.cpp.)
-  SelectListItem(maps, IndexOf(maps, "frenzy"));
-  SelectListItem(maps, IndexOf(maps, "undertow"), true);
-  press(R::kCmdMove);
-  EXPECT_EQ(ListItems(rotation),
-            (Names{"frenzy", "undertow", "crossfire", "datacore", "stalkyard"}));
-  SelectListItem(rotation, IndexOf(rotation, "stalkyard"));
-  press(R::kCmdUP);
-  EXPECT_EQ(ListItems(rotation),
-            (Names{"frenzy", "undertow", "crossfire", "stalkyard", "datacore"}));
-
   // Alt+R randomizes: the first map goes to the middle. Alt+S saves, Alt+C closes.
   PressKey('R', true);
   EXPECT_TRUE(focusOn(R::kCmdRandom));
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(rotation).at(2) == "frenzy"; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(rotation).at(1) == "crossfire"; }));
   const Names shuffled = ListItems(rotation);
-  ASSERT_EQ(shuffled.size(), 5u);
-  EXPECT_TRUE(SelectedIndexes(rotation).empty());
+  ASSERT_EQ(shuffled.size(), 3u);
   PressKey('S', true);
   auto saved = app.WaitForMessageBox();
   ASSERT_TRUE(saved);

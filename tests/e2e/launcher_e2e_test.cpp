@@ -1,5 +1,5 @@
-// The main window and the mod chooser driven from outside: keys, Map Cycle, the game launch
-// (profile switches: fault_e2e_test.cpp; the editor: editing_run_e2e_test.cpp).
+// The main window and the mod chooser driven from outside: keys, Map Cycle, the game launch, also
+// while the game runs (profile switches: fault_e2e_test.cpp; the editor: editing_run_e2e_test.cpp).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace std::chrono_literals;
 using L = app::Launcher;
 
 const std::string kHalfLife = "C:\\SIERRA\\Half-Life";
@@ -69,22 +70,16 @@ TEST_F(LauncherE2E, MapCycleListsTheModsWithARotationAndEachReturnReadsTheInstal
 }
 
 // The launch tests plant a stand-in hl.exe wherever a start through the search order would
-// find one: the folder launcher.exe is in, the folder it was started in, and a folder on PATH.
+// find one first: the folder launcher.exe is in and the folder it was started in.
 class LaunchE2E : public LauncherE2E {
  protected:
   void SetUp() override {
     for (const std::string& decoy : decoys_) {
-      ASSERT_TRUE(tools::MakeFolders(decoy.substr(0, decoy.rfind('\\'))));
       ASSERT_TRUE(CopyFileA(FakeGame().c_str(), decoy.c_str(), FALSE)) << decoy;
     }
-    char path[32767] = {};
-    GetEnvironmentVariableA("PATH", path, sizeof path);
-    path_ = path;
-    SetEnvironmentVariableA("PATH", (kDecoyFolder + ";" + path_).c_str());
     LauncherE2E::SetUp();
   }
   void TearDown() override {
-    SetEnvironmentVariableA("PATH", path_.c_str());
     for (const std::string& decoy : decoys_) {
       const std::string folder = decoy.substr(0, decoy.rfind('\\') + 1);
       EXPECT_EQ(GetFileAttributesA((folder + "launched.txt").c_str()), INVALID_FILE_ATTRIBUTES)
@@ -92,21 +87,10 @@ class LaunchE2E : public LauncherE2E {
       DeleteFileA(decoy.c_str());
       DeleteFileA((folder + "launched.txt").c_str());
     }
-    tools::RemoveTree(kDecoyFolder);
     tools::LeaveNoGameToFind();
   }
-  // The command line and current folder the game in `folder` was started with.
-  static std::string Launched(const std::string& folder) {
-    std::string record;
-    EXPECT_TRUE(
-        tools::WaitUntil([&] { return tools::ReadTextFile(folder + "\\launched.txt", record); }));
-    return record;
-  }
 
-  const std::string kDecoyFolder = "C:\\decoy-on-path";
-  const std::string decoys_[3] = {kDecoyFolder + "\\hl.exe", "C:\\hl.exe",
-                                  BesideLauncher("hl.exe")};
-  std::string path_;
+  const std::string decoys_[2] = {"C:\\hl.exe", BesideLauncher("hl.exe")};
 };
 
 // After a profile switch, which leaves the program in the Counter-Strike folder beside a second
@@ -118,8 +102,32 @@ TEST_F(LaunchE2E, StartsTheGameFromItsFolderAndEnds) {
   AnswerBox();  // shown before the switch, which has run once the launch is taken
   Press(main_, "Launch Counter-Strike");
   EXPECT_TRUE(app_->WaitForExit());
-  EXPECT_STRCASEEQ(Launched(kHalfLife).c_str(),
+  EXPECT_STRCASEEQ(LaunchRecord(kHalfLife).c_str(),
                    "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
+}
+
+// The game running from the launcher's Half-Life folder, as the player meets it: the launch brings
+// its window forward and ends, starting no second copy.
+class RunningGameE2E : public LaunchE2E {};
+
+TEST_F(RunningGameE2E, TheLaunchBringsTheRunningGameForwardAndStartsNoSecondCopy) {
+  ASSERT_TRUE(CopyFileA(FakeGame().c_str(), (kHalfLife + "\\hl.exe").c_str(), FALSE));
+  ASSERT_TRUE(tools::WriteTextFile(kHalfLife + "\\keep-running", ""));
+  std::optional<tools::Driver> game = tools::Driver::Start(kHalfLife + "\\hl.exe", kHalfLife);
+  ASSERT_TRUE(game);
+  HWND gameWindow = game->WaitForWindow("Counter-Strike stand-in");
+  ASSERT_NE(gameWindow, nullptr);
+  ASSERT_TRUE(IsIconic(gameWindow));
+  LaunchRecord(kHalfLife);  // its own start's
+  Press(main_, "Launch Counter-Strike");
+  EXPECT_TRUE(app_->WaitForExit());
+  EXPECT_TRUE(tools::WaitUntil([&] { return !IsIconic(gameWindow); }, 2s));
+  Sleep(300);
+  EXPECT_EQ(GetFileAttributesA((kHalfLife + "\\launched.txt").c_str()), INVALID_FILE_ATTRIBUTES)
+      << "a second copy of the game was started";
+  EXPECT_TRUE(game->IsRunning());
+  game.reset();
+  DeleteFileA((kHalfLife + "\\keep-running").c_str());
 }
 
 }  // namespace

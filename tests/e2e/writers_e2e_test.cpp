@@ -1,19 +1,23 @@
-// Two launchers at once, and another program beside the editor: their switches and saves take
-// turns, the game is always exactly one profile, and no rotation is lost without the player told.
+// Writers of one game folder take turns, as only real processes show: two launchers switching at
+// once, and another launcher's switch (this test holds its turn, with its journal and files as
+// they stand half-way) that a starting launcher and a save both wait for. Skipping the turn fails
+// them: a mixed game, the running switch put back by the start, or the save lost under it. (Every
+// spelling of a folder naming one turn: WriterTurnName, in-process.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "cycle_editor/frm_rotamund.h"
+#include "game_files/game_state.h"
 #include "game_files/profiles.h"
+#include "game_files/switch_journal.h"
 #include "launcher_app.h"
+#include "platform/files.h"
 #include "platform/writer_turn.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
-#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {
@@ -24,25 +28,13 @@ using namespace std::chrono_literals;
 
 const std::string kGame = std::string(tools::kDemoHalfLifeFolder) + "\\cstrike";
 
-std::string Live(const std::string& name) { return FileBytes(kGame + "\\" + name); }
+std::string In(const std::string& name) { return kGame + "\\" + name; }
+std::string Live(const std::string& name) { return FileBytes(In(name)); }
 
-// The profile whose files are all live (its map cycle, library list and waypoint set, and its
-// bot configuration if it has one), or nothing for a mixed game.
-std::optional<game_files::ProfileId> LiveProfile() {
-  for (game_files::ProfileId id : {game_files::ProfileId::kNNBot, game_files::ProfileId::kRambot}) {
-    const game_files::Profile& profile = game_files::ProfileFor(id);
-    bool whole = Live("mapcycle.txt") == Live(profile.mapCycleSource) &&
-                 Live("liblist.gam") == Live(profile.libraryListSource) &&
-                 (!profile.botConfigSource || Live("bot.cfg") == Live(profile.botConfigSource));
-    std::vector<std::string> waypoints = tools::FolderNames(kGame + "\\maps");
-    std::erase_if(waypoints, [](const std::string& name) { return !name.ends_with(".wpt"); });
-    whole = whole && waypoints.size() == profile.waypoints.size();
-    for (const game_files::FileCopy& copy : profile.waypoints) {
-      whole = whole && Live(copy.destination) == Live(copy.source);
-    }
-    if (whole) return id;
-  }
-  return std::nullopt;
+// How many profiles the live files make whole (the rules: FolderState, natively).
+long WholeProfiles() {
+  return std::ranges::count_if(game_files::ReadGameState(kGame).profiles,
+                               [](const game_files::ProfileState& state) { return state.live; });
 }
 
 // Ten rounds of two launchers, one switching to NNBot and one to Rambot at the same moment, with
@@ -55,7 +47,7 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
     for (const game_files::FileCopy& copy : game_files::ProfileFor(id).waypoints) {
       std::string content;
       while (content.size() < (1 << 20)) content += std::string(copy.source) + " ";
-      ASSERT_TRUE(tools::WriteTextFile(kGame + "\\" + copy.source, content));
+      ASSERT_TRUE(tools::WriteTextFile(In(copy.source), content));
     }
   }
   HWND mains[2] = {};
@@ -89,7 +81,7 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
       EXPECT_FALSE(failure) << failure->text;
       if (failure) apps[i].Dismiss(*failure);
     }
-    EXPECT_TRUE(LiveProfile().has_value()) << "a mixed game";
+    EXPECT_EQ(WholeProfiles(), 1) << "a mixed game";
     for (const std::string& folder : {kGame, kGame + "\\maps"}) {
       for (const std::string& name : tools::FolderNames(folder)) {
         EXPECT_FALSE(name.ends_with(".tmp")) << name;
@@ -98,85 +90,112 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
   }
 }
 
-// The editor open on Counter-Strike's rotation, then a text editor writing the same maps in
-// capitals (not one byte longer): the save keeps the version it found in a backup and names it. (A
-// switch's map cycle found so: TurnHeldE2E.ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote.)
-TEST(WritersE2E, ASaveKeepsTheRotationAnotherProgramWroteAndNamesIt) {
-  ResetDemoGame();
-  HWND main = nullptr;
-  Driver editing = StartLauncher(main);
-  HWND editor = OpenEditor(editing, main, "cstrike");
-  ASSERT_NE(editor, nullptr);
-  HWND save = GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave);
-  const std::string cycle = kGame + "\\mapcycle.txt";
-  const std::string rotation = Live("mapcycle.txt");
-  std::string outside = rotation;
-  std::ranges::transform(outside, outside.begin(),
-                         [](char c) { return static_cast<char>(std::toupper(c)); });
-  ASSERT_TRUE(tools::WriteTextFile(cycle, outside));
-  tools::Press(save);
-  auto box = editing.WaitForMessageBox();
-  ASSERT_TRUE(box);
-  EXPECT_EQ(box->title, "Saved");
-  EXPECT_TRUE(box->text.starts_with("Map Saved\n\nAnother program had changed \"" + cycle + "\""))
-      << box->text;
-  const size_t quote = box->text.rfind('"', box->text.size() - 3);
-  const std::string kept = box->text.substr(quote + 1, box->text.size() - 3 - quote);
-  EXPECT_TRUE(kept.starts_with(kGame + "\\launcher backups\\")) << kept;
-  EXPECT_EQ(FileBytes(kept), outside);
-  EXPECT_EQ(FileBytes(cycle), rotation);
-  ASSERT_TRUE(editing.Dismiss(*box));
-  // Saved over its own file: as always.
-  tools::Press(save);
-  box = editing.WaitForMessageBox();
-  ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, "Map Saved");
-  tools::RemoveTree(kGame + "\\launcher backups");
+// A switch to NNBot in another launcher, half-way through its commit: its journal written, the
+// new map cycle in place (the old one kept aside), the new library list staged beside its live
+// name. Holds the turn until it ends.
+class RunningSwitch {
+ public:
+  RunningSwitch() {
+    EXPECT_TRUE(platform::WriterTurn::Take(kGame, turn_).ok());
+    const std::string journal =
+        game_files::FormatJournal({{"mapcycle.txt", true}, {"liblist.gam", true}});
+    EXPECT_TRUE(tools::WriteTextFile(In(game_files::kJournalName), journal));
+    EXPECT_TRUE(tools::WriteTextFile(In(std::string("mapcycle.txt") + platform::kAsideSuffix),
+                                     Live("mapcycle.txt")));
+    EXPECT_TRUE(tools::WriteTextFile(In("mapcycle.txt"), Live("mapcycle.nnb.txt")));
+    EXPECT_TRUE(tools::WriteTextFile(In(std::string("liblist.gam") + platform::kStagedSuffix),
+                                     Live("liblist.gam.nnb")));
+  }
+  // The files as the switch left them so far: nothing put back, nothing staged removed.
+  bool Untouched() const {
+    return Live("mapcycle.txt") == Live("mapcycle.nnb.txt") &&
+           Live(game_files::kJournalName) != "(unreadable)" &&
+           Live(std::string("liblist.gam") + platform::kStagedSuffix) == Live("liblist.gam.nnb");
+  }
+  // The switch ends as a switch does, and hands the turn on.
+  void Finish() {
+    EXPECT_TRUE(MoveFileExA(In(std::string("liblist.gam") + platform::kStagedSuffix).c_str(),
+                            In("liblist.gam").c_str(), MOVEFILE_REPLACE_EXISTING));
+    DeleteFileA(In(game_files::kJournalName).c_str());
+    DeleteFileA(In(std::string("mapcycle.txt") + platform::kAsideSuffix).c_str());
+    turn_.Release();
+  }
+
+ private:
+  platform::WriterTurn turn_;
+};
+
+BOOL CALLBACK NoteUnpainted(HWND window, LPARAM unpainted) {
+  if (GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(unpainted) = true;
+  return TRUE;
 }
 
-// The editor reaches Counter-Strike's folder through the registry's InstallPath, spelled
-// "c:\sierra\HALF-LIFE\", the switch as C:\SIERRA\Half-Life\cstrike. While this test holds
-// the folder's turn under a third spelling (Half-Life's short name, slashes), neither the save nor
-// the switch changes a file; once the turn is handed on, both go through, one after the other.
-TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
+bool FullyPainted(HWND window) {
+  bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+  EnumChildWindows(window, &NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+  return !unpainted;
+}
+
+// The launcher's start waits for the turn before it looks for a switch to put back; its window
+// paints and answers meanwhile (finding it by its title asks it for its text). Once the switch has
+// ended there is nothing to put back, and nothing is said.
+TEST(TurnHeldE2E, AStartingLauncherWaitsForTheRunningSwitchAndAnswersMeanwhile) {
   ResetDemoGame();
-  ASSERT_TRUE(tools::RegisterInstallPath("c:\\sierra\\HALF-LIFE\\"));
-  HWND editorMain = nullptr, switcherMain = nullptr;
-  Driver editing = StartLauncher(editorMain);
-  HWND editor = OpenEditor(editing, editorMain, "cstrike");
+  RunningSwitch running;
+  HWND main = nullptr;
+  const auto started = std::chrono::steady_clock::now();
+  Driver app = StartLauncher(main);
+  ASSERT_NE(main, nullptr);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 3s)
+      << "the window did not answer while the launcher waited for the turn";
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer));
+  EXPECT_TRUE(tools::WaitUntil([&] { return FullyPainted(main); }, 2s))
+      << "the window does not paint while the launcher waits";
+  const auto early = app.WaitForMessageBox(1500ms);
+  EXPECT_FALSE(early) << early->text;
+  EXPECT_TRUE(running.Untouched()) << "the start put back a switch that was still running";
+  running.Finish();
+  ASSERT_TRUE(Driver::WaitIdle(main));
+  const auto told = app.WaitForMessageBox(300ms);
+  EXPECT_FALSE(told) << told->text;
+  EXPECT_EQ(Live("liblist.gam"), Live("liblist.gam.nnb"));
+  EXPECT_EQ(Live("mapcycle.txt"), Live("mapcycle.nnb.txt"));
+}
+
+// The save waits for the turn, then finds the switch's map cycle, which it did not open: it keeps
+// that in a backup and names it. Saved again over what it saved (not what it opened: its lines
+// ended in LF), it saves as always.
+TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
+  ResetDemoGame();
+  ASSERT_TRUE(tools::WriteTextFile(In("mapcycle.txt"), "de_dust\ncs_office\n"));
+  HWND main = nullptr;
+  Driver app = StartLauncher(main);
+  HWND editor = OpenEditor(app, main, "cstrike");
   ASSERT_NE(editor, nullptr);
-  Driver switching = StartLauncher(switcherMain);
-  tools::Press(tools::FindChild(switcherMain, "NNBot"));
-  const auto ask = switching.WaitForMessageBox();
-  ASSERT_TRUE(ask);
-  const std::string rotation = Live("mapcycle.txt");
-
-  char halfLife[MAX_PATH] = {};
-  ASSERT_GT(GetShortPathNameA(tools::kDemoHalfLifeFolder, halfLife, MAX_PATH), 0u);
-  std::string spelling = std::string(halfLife) + "\\CSTRIKE\\";
-  std::ranges::replace(spelling, '\\', '/');
-  platform::WriterTurn turn;
-  ASSERT_TRUE(platform::WriterTurn::Take(spelling, turn, 0).ok());
-  tools::Press(GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave));
-  PostMessageA(ask->window, WM_COMMAND, IDOK, 0);
-  Sleep(1500);
-  const auto early = editing.WaitForMessageBox(0ms);
-  EXPECT_FALSE(early) << "saved while the turn was held by " << spelling << ": " << early->text;
-  EXPECT_EQ(Live("liblist.gam"), Live("liblist_old.gam")) << "switched while the turn was held";
-  turn.Release();
-
-  const auto saved = editing.WaitForMessageBox();
+  HWND save = GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave);
+  RunningSwitch running;
+  tools::Press(save);
+  const auto early = app.WaitForMessageBox(1500ms);
+  EXPECT_FALSE(early) << "saved while another launcher's switch held the turn: " << early->text;
+  EXPECT_TRUE(running.Untouched());
+  running.Finish();
+  const auto saved = app.WaitForMessageBox();
   ASSERT_TRUE(saved);
-  const std::string nnbLibrary = Live("liblist.gam.nnb");
-  ASSERT_TRUE(tools::WaitUntil([&] { return Live("liblist.gam") == nnbLibrary; }));
-  ASSERT_TRUE(Driver::WaitIdle(switcherMain));
-  const auto failure = switching.WaitForMessageBox(200ms);
-  EXPECT_FALSE(failure) << failure->text;
-  // The save went first and found its own file, or second and kept NNBot's rotation.
-  const bool savedFirst = saved->text == "Map Saved";
-  EXPECT_TRUE(savedFirst || saved->text.starts_with("Map Saved\n\nAnother program")) << saved->text;
-  EXPECT_EQ(Live("mapcycle.txt"), savedFirst ? Live("mapcycle.nnb.txt") : rotation);
-  tools::RemoveTree(kGame + "\\launcher backups");
+  EXPECT_EQ(saved->title, "Saved");
+  EXPECT_TRUE(saved->text.starts_with("Map Saved\n\nAnother program had changed \"" +
+                                      In("mapcycle.txt") + "\""))
+      << saved->text;
+  const size_t quote = saved->text.rfind('"', saved->text.size() - 3);
+  const std::string kept = saved->text.substr(quote + 1, saved->text.size() - 3 - quote);
+  EXPECT_TRUE(kept.starts_with(In("launcher backups\\"))) << kept;
+  EXPECT_EQ(FileBytes(kept), Live("mapcycle.nnb.txt"));
+  EXPECT_EQ(Live("mapcycle.txt"), "de_dust\r\ncs_office\r\n") << "the save was lost";
+  ASSERT_TRUE(app.Dismiss(*saved));
+  tools::Press(save);
+  const auto again = app.WaitForMessageBox();
+  EXPECT_EQ(again ? again->text : "no message", "Map Saved");
+  tools::RemoveTree(In("launcher backups"));
 }
 
 }  // namespace

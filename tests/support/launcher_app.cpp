@@ -26,6 +26,15 @@ std::string BesideLauncher(const std::string& name) {
   return LauncherPath().substr(0, LauncherPath().rfind('\\') + 1) + name;
 }
 
+std::string LaunchRecord(const std::string& folder) {
+  std::string record;
+  const std::string launched = folder + "\\launched.txt";
+  EXPECT_TRUE(tools::WaitUntil([&] { return tools::ReadTextFile(launched, record); }))
+      << "not started from " << folder;
+  DeleteFileA(launched.c_str());
+  return record;
+}
+
 void ResetDemoGame() {
   tools::RemoveDemoSteamInstall();
   tools::RemoveTree(tools::kDemoHalfLifeFolder);

@@ -17,6 +17,10 @@ std::string LauncherPath();
 std::string BesideLauncher(const std::string& name);
 inline std::string FakeGame() { return BesideLauncher("fake_game.exe"); }
 
+// The command line and current folder the stand-in game in `folder` was started with, once it has
+// written them down; the record is removed.
+std::string LaunchRecord(const std::string& folder);
+
 // Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it;
 // no Steam install is left.
 void ResetDemoGame();

@@ -36,8 +36,6 @@ class Driver {
   Driver& operator=(Driver&&) = default;
   ~Driver();  // ends the program if it still runs
 
-  DWORD processId() const { return processId_; }
-
   // A visible top-level window of the program with exactly this title.
   HWND WaitForWindow(const std::string& title, std::chrono::milliseconds patience = kPatience);
   // True once no visible window with this title is left.
