@@ -155,10 +155,15 @@ Work BackupWork() {
 // ---- Failures that stop the work
 
 // The work must fail with a report holding every one of `named` and leave every file old, byte for
-// byte, and no temporary file. (The editor open with its rotation after a failed save: EditorTest.)
-void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named) {
+// byte, and no temporary file. With `holdOpen`, that file is held open without sharing from just
+// before the work starts until the report is answered. (The editor open with its rotation after a
+// failed save: EditorTest.)
+void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
+                      const std::string& holdOpen = "") {
   Running run = work.start();
   ASSERT_FALSE(::testing::Test::HasFailure());
+  platform::UniqueHandle held;
+  if (!holdOpen.empty()) held = HoldOpen(holdOpen);
   run.go();
   if (run.box) {
     EXPECT_TRUE(tools::WaitUntil([&] { return !IsWindow(run.box); }));
@@ -169,11 +174,20 @@ void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named) {
     EXPECT_NE(box->text.find(part), std::string::npos) << part << " not in: " << box->text;
   }
   ASSERT_TRUE(run.app.Dismiss(*box));
+  held.reset();
   ExpectFiles(work.folder, work.before);
   if (work.noBackup) {
     EXPECT_EQ(tools::FolderNames(work.folder + "\\launcher backups").size(), 0u)
         << "a backup that failed left something behind";
   }
+}
+
+// A live file held open without sharing, as an editor holds it: the real program finds it before
+// it stages anything, names it with the system's reason and changes nothing.
+TEST(FaultE2E, SwitchOverAFileHeldOpenChangesNothing) {
+  const std::string path = std::string(kGame) + "\\liblist.gam";
+  ExpectFailsWhole(SwitchWork(16 << 10), {path, platform::SystemErrorText(ERROR_SHARING_VIOLATION)},
+                   path);
 }
 
 // Faults that tests/faults/run_fault_case.sh sets up from the Linux side. FAULT_READY names a flag

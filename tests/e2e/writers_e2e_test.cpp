@@ -2,7 +2,8 @@
 // once, and another launcher's switch (this test holds its turn, with its journal and files as
 // they stand half-way) that a starting launcher and a save both wait for. Skipping the turn fails
 // them: a mixed game, the running switch put back by the start, or the save lost under it. (Every
-// spelling of a folder naming one turn: WriterTurnName, in-process.)
+// spelling of a folder naming one turn: WriterTurnName, in-process; here a save and a switch
+// reaching one folder by two spellings.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include "platform/writer_turn.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
+#include "support/registry.h"
 #include "temp_folder.h"
 
 namespace {
@@ -196,6 +198,51 @@ TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
   const auto again = app.WaitForMessageBox();
   EXPECT_EQ(again ? again->text : "no message", "Map Saved");
   tools::RemoveTree(In("launcher backups"));
+}
+
+// The editor reaches Counter-Strike's folder through the registry's InstallPath, spelled
+// "c:\sierra\HALF-LIFE\", the switch as C:\SIERRA\Half-Life\cstrike. While this test holds
+// the folder's turn under a third spelling (Half-Life's short name, slashes), neither the save nor
+// the switch changes a file; once the turn is handed on, both go through, one after the other.
+TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
+  ResetDemoGame();
+  ASSERT_TRUE(tools::RegisterInstallPath("c:\\sierra\\HALF-LIFE\\"));
+  HWND editorMain = nullptr, switcherMain = nullptr;
+  Driver editing = StartLauncher(editorMain);
+  HWND editor = OpenEditor(editing, editorMain, "cstrike");
+  ASSERT_NE(editor, nullptr);
+  Driver switching = StartLauncher(switcherMain);
+  tools::Press(tools::FindChild(switcherMain, "NNBot"));
+  const auto ask = switching.WaitForMessageBox();
+  ASSERT_TRUE(ask);
+  const std::string rotation = Live("mapcycle.txt");
+
+  char halfLife[MAX_PATH] = {};
+  ASSERT_GT(GetShortPathNameA(tools::kDemoHalfLifeFolder, halfLife, MAX_PATH), 0u);
+  std::string spelling = std::string(halfLife) + "\\CSTRIKE\\";
+  std::ranges::replace(spelling, '\\', '/');
+  platform::WriterTurn turn;
+  ASSERT_TRUE(platform::WriterTurn::Take(spelling, turn, 0).ok());
+  tools::Press(GetDlgItem(editor, cycle_editor::FrmRotamund::kCmdSave));
+  PostMessageA(ask->window, WM_COMMAND, IDOK, 0);
+  Sleep(1500);
+  const auto early = editing.WaitForMessageBox(0ms);
+  EXPECT_FALSE(early) << "saved while the turn was held by " << spelling << ": " << early->text;
+  EXPECT_EQ(Live("liblist.gam"), Live("liblist_old.gam")) << "switched while the turn was held";
+  turn.Release();
+
+  const auto saved = editing.WaitForMessageBox();
+  ASSERT_TRUE(saved);
+  const std::string nnbLibrary = Live("liblist.gam.nnb");
+  ASSERT_TRUE(tools::WaitUntil([&] { return Live("liblist.gam") == nnbLibrary; }));
+  ASSERT_TRUE(Driver::WaitIdle(switcherMain));
+  const auto failure = switching.WaitForMessageBox(200ms);
+  EXPECT_FALSE(failure) << failure->text;
+  // The save went first and found its own file, or second and kept NNBot's rotation.
+  const bool savedFirst = saved->text == "Map Saved";
+  EXPECT_TRUE(savedFirst || saved->text.starts_with("Map Saved\n\nAnother program")) << saved->text;
+  EXPECT_EQ(Live("mapcycle.txt"), savedFirst ? Live("mapcycle.nnb.txt") : rotation);
+  tools::RemoveTree(kGame + "\\launcher backups");
 }
 
 }  // namespace

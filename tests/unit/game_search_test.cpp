@@ -11,6 +11,7 @@
 #include <cstring>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "app/launcher.h"
 #include "fakes.h"
@@ -277,8 +278,9 @@ TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   program.launcher()->and_Click();
   program.launcher()->cstrike_Click();
   ASSERT_EQ(messages.shown.size(), 5u);  // the profile's message first, then a pair each
-  EXPECT_EQ(messages.shown[0].text,
-            game_files::ProfileFor(game_files::ProfileId::kAndroid).message);
+  EXPECT_EQ(std::tie(messages.shown[0].text, messages.shown[0].title, messages.shown[0].style),
+            std::tuple(game_files::ProfileFor(game_files::ProfileId::kAndroid).message,
+                       "MsgBox Demonstration", platform::MessageStyle::kInformation));
   const std::string named = "The folder \"" + built.Path("$\\named") + "\" named in";
   const Texts places = {"Half-Life (hl.exe with a cstrike folder) is in none of the folders",
                         "\n$\\named  (named in the settings file)\n", "C:\\SIERRA\\Half-Life\n",

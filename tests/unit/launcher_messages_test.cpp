@@ -29,6 +29,12 @@ TEST(LauncherMessages, MissingFilesAreListedWithTheirNearMissesAndWhyExplorerHid
 }
 
 TEST(LauncherMessages, FilesThatStopTheSwitchAreNamedWithTheSystemsReason) {
+  SwitchOutcome readOnly;
+  readOnly.result = SwitchResult::kReadOnly;
+  readOnly.readOnly = {"C:\\g\\cstrike\\bot.cfg", "C:\\g\\cstrike\\liblist.gam"};
+  EXPECT_NE(SwitchFailureText(readOnly, "NNBot")
+                .find("read-only:\n\nC:\\g\\cstrike\\bot.cfg\nC:\\g\\cstrike\\liblist.gam\n"),
+            std::string::npos);
   SwitchOutcome held;
   held.result = SwitchResult::kHeldOpen;
   held.heldOpen = {{"C:\\g\\cstrike\\liblist.gam", ERROR_SHARING_VIOLATION}};
