@@ -208,7 +208,8 @@ TEST_F(EveryCallTest, ASaveEndsWithTheOldFileOrTheNewOneAndKeepsTheChangedOne) {
   ASSERT_TRUE(tools::WriteTextFile(cycle, "changed\n"));
   const Tree before = FilesBelow(mod);
   auto work = [&] {
-    return game_files::SaveCycleFile(cycle, "crossfire\r\ndatacore\r\n", "opened\n", record_)
+    // Opened as bytes of the same length as those found: only their bytes tell them apart.
+    return game_files::SaveCycleFile(cycle, "crossfire\r\ndatacore\r\n", "opened!\n", record_)
         .error.ok();
   };
   EachCall(mod, before, work, [&](std::optional<bool> saved, const Tree& now) {
