@@ -18,6 +18,7 @@
 #include "game_files/game_state.h"
 #include "game_files/profile_switch.h"
 #include "game_files/profiles.h"
+#include "platform/handles.h"
 #include "support/demo_game.h"
 #include "support/file_tree.h"
 
@@ -43,15 +44,14 @@ size_t ReadOnce(const std::vector<std::string>& paths) {
   size_t total = 0;
   std::string buffer(1 << 20, '\0');
   for (const std::string& path : paths) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) continue;
+    const platform::UniqueHandle file = platform::AdoptHandle(CreateFileA(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) continue;
     DWORD read = 0;
-    while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) &&
+    while (ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) &&
            read > 0) {
       total += read;
     }
-    CloseHandle(file);
   }
   return total;
 }
