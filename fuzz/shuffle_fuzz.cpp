@@ -55,9 +55,8 @@ class Draws {
   bool inRange_ = true;
 };
 
-// Draws p = floor(r * remaining + 1) among the entries after the first and
-// deletes it, last place first; then the first entry goes to the middle. Works
-// on entry numbers, so that the deletions stay cheap on long lists.
+// Draws p = floor(r * remaining + 1) among the entries after the first and deletes it, last
+// place first; then the first entry goes to the middle. On entry numbers: cheap deletions.
 std::vector<std::size_t> Literal(std::size_t n, const std::vector<double>& draws) {
   if (n == 0) return {};
   std::vector<std::size_t> list(n), picked(n);

@@ -1,8 +1,6 @@
-// The reader of Steam's library list on any bytes: it never faults, each folder it gives is a
-// non-empty, NUL-free piece no longer than the text, no two are alike ignoring ASCII case, there
-// are no more than the limit, each is valid UTF-8 when the text is (Steam writes UTF-8), and the
-// folders written back as Steam writes them, in the current
-// layout and in the one before 2021, read back the same.
+// The reader of Steam's library list on any bytes: it never faults; each folder is a non-empty,
+// NUL-free piece of the text, unique ignoring ASCII case, valid UTF-8 when the text is, within
+// the limit; folders written back in either of Steam's layouts read back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

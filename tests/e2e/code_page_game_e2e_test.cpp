@@ -1,9 +1,6 @@
 // Finding the game on machines set up in the player's own language, driven from outside: folder
-// names in the letters of the run's ANSI code page (test.sh runs this suite under 1252, 1251, 932
-// and 936; under 932 they end in 表, whose second byte is that of '\'), Steam's UTF-8 library list,
-// launcher.ini in each encoding an editor saves, a stand-alone game with launcher.exe beside
-// hl.exe. (Which place wins, and a Half-Life without Counter-Strike passed over: GameSearch,
-// in-process.)
+// names in the run's ANSI code page (under 932 ending in 表, whose second byte is '\'), Steam's
+// UTF-8 library list, launcher.ini in each encoding, a stand-alone game beside launcher.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -1,9 +1,7 @@
 // Faults met by the real launcher.exe on the real Wine file system while it saves a map cycle or
-// switches to NNBot: a full disk or an immutable file or folder, set up from the Linux side by
-// tests/faults/run_fault_case.sh; the program killed in the middle of its work, then started again.
-// After a failure every file is old; after a kill the next start or save leaves every file old or
-// new and no temporary file. Each file-system call failing or stopping in turn is EveryCallTest's,
-// and a live file held open ActivationTest's, in-process.
+// switches to NNBot: a full disk or an immutable file or folder (tests/faults/run_fault_case.sh),
+// a kill mid-work. After a failure every file is old; after a kill and the next start or save,
+// every file is old or new and no temporary file is left.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -139,9 +137,8 @@ Work SwitchWork(size_t bytes) {
   return work;
 }
 
-// Switching to NNBot from a map cycle of the player's own that no prepared copy holds and that is
-// larger than the space tests/faults/run_fault_case.sh leaves free: its backup cannot be written,
-// and the map cycle is the first file a switch replaces.
+// Switching to NNBot from the player's own map cycle, larger than the space run_fault_case.sh
+// leaves free: its backup cannot be written, and it is the first file a switch replaces.
 Work BackupWork() {
   Work work = SwitchWork(16 << 10);
   std::string own;
@@ -156,8 +153,7 @@ Work BackupWork() {
 
 // The work must fail with a report holding every one of `named` and leave every file old, byte for
 // byte, and no temporary file. With `holdOpen`, that file is held open without sharing from just
-// before the work starts until the report is answered. (The editor open with its rotation after a
-// failed save: EditorTest.)
+// before the work starts until the report is answered.
 void ExpectFailsWhole(const Work& work, const std::vector<std::string>& named,
                       const std::string& holdOpen = "") {
   Running run = work.start();
@@ -190,10 +186,9 @@ TEST(FaultE2E, SwitchOverAFileHeldOpenChangesNothing) {
                    path);
 }
 
-// Faults that tests/faults/run_fault_case.sh sets up from the Linux side. FAULT_READY names a flag
-// file: the case writes it once its files are in place, the script removes it once the fault is
-// set. The failure must name FAULT_NAMED and the system's text for the error code FAULT_ERROR; the
-// save works below the Half-Life folder FAULT_HALF_LIFE.
+// Faults tests/faults/run_fault_case.sh sets up: the case writes the flag file FAULT_READY once its
+// files are in place, the script removes it once the fault is set. The failure must name
+// FAULT_NAMED and the system's text for FAULT_ERROR; the save works below FAULT_HALF_LIFE.
 void ExpectInjectedFaultFailsWhole(const std::function<Work(const std::string&)>& prepare) {
   auto variable = [](const char* name) {
     const char* value = std::getenv(name);
@@ -222,9 +217,8 @@ TEST(InjectedFault, Backup) {
 
 // ---- The program killed mid-work
 
-// Starts `work` while another program holds `held` open for a moment, sharing everything, as a
-// virus scanner does: renaming onto it is retried for about 0.75 s, so the work is still in its
-// middle when its files show `inMiddle`, and is killed there.
+// Starts `work` while `held` is held open sharing everything, as a virus scanner does: renaming
+// onto it is retried for about 0.75 s, so the work is killed in its middle once `inMiddle` holds.
 void KillWhen(const Work& work, const std::string& held, const std::function<bool()>& inMiddle) {
   Running run = work.start();
   ASSERT_FALSE(::testing::Test::HasFailure());
@@ -275,9 +269,8 @@ TEST(CrashE2E, SaveKilledLeavesTheOldFileAndTheNextSaveRemovesItsTemporaryFile) 
 
 // ---- Flushed before named
 
-// The switch of the kill test, then a save, for tests/faults/trace_flushes.sh: it traces the system
-// calls of the program and of the wineserver meanwhile and checks that each file reached the disk
-// before it took its name.
+// The switch of the kill test, then a save, for tests/faults/trace_flushes.sh, which checks in a
+// system-call trace that each file reached the disk before it took its name.
 TEST(TracedRun, SwitchThenSave) {
   if (!std::getenv("TRACED_RUN")) GTEST_SKIP() << "traced by tests/faults/trace_flushes.sh";
   {

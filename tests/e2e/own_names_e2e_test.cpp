@@ -1,7 +1,5 @@
-// The launcher removes only the temporary files it names as its own: a player's notes, an editor's
-// or another tool's ".tmp" files in Counter-Strike's folder and its maps folder outlive the
-// put-back of a switch cut short at the start, which clears the launcher's own. (A switch and a
-// save clear them the same way, before they start: the kill tests of fault_e2e_test.cpp.)
+// The launcher's clean-up (one for the put-back at start, a switch and a save) removes its own
+// temporary files only: other ".tmp" files in Counter-Strike's folder and its maps folder stay.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -1,9 +1,6 @@
 // Writers of one game folder take turns, as only real processes show: two launchers switching at
-// once, and another launcher's switch (this test holds its turn, with its journal and files as
-// they stand half-way) that a starting launcher and a save both wait for. Skipping the turn fails
-// them: a mixed game, the running switch put back by the start, or the save lost under it. (Every
-// spelling of a folder naming one turn: WriterTurnName, in-process; here a save and a switch
-// reaching one folder by two spellings.)
+// once; a starting launcher and a save waiting for another launcher's switch, held half-way here;
+// a save and a switch reaching one folder by two spellings.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -39,9 +36,8 @@ long WholeProfiles() {
                                [](const game_files::ProfileState& state) { return state.live; });
 }
 
-// Ten rounds of two launchers, one switching to NNBot and one to Rambot at the same moment, with
-// waypoints of 1 MB: each switch waits for the other, both go through, and the game is the one
-// that went last, whole, with nothing left beside it.
+// Ten rounds of two launchers switching at once, to NNBot and to Rambot, with 1 MB waypoints: both
+// go through in turn, and the game is the last one's, whole, with nothing left beside it.
 TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
   ResetDemoGame();
   for (const game_files::ProfileId id :
@@ -92,9 +88,8 @@ TEST(WritersE2E, TwoLaunchersSwitchingAtOnceTakeTurns) {
   }
 }
 
-// A switch to NNBot in another launcher, half-way through its commit: its journal written, the
-// new map cycle in place (the old one kept aside), the new library list staged beside its live
-// name. Holds the turn until it ends.
+// Another launcher's switch to NNBot, holding the turn half-way through its commit: journal
+// written, new map cycle in place (the old kept aside), new library list staged beside its name.
 class RunningSwitch {
  public:
   RunningSwitch() {
@@ -138,9 +133,8 @@ bool FullyPainted(HWND window) {
   return !unpainted;
 }
 
-// The launcher's start waits for the turn before it looks for a switch to put back; its window
-// paints and answers meanwhile (finding it by its title asks it for its text). Once the switch has
-// ended there is nothing to put back, and nothing is said.
+// The launcher's start waits for the turn before it looks for a switch to put back, its window
+// answering meanwhile (found by its title, it is asked its text); then it has nothing to say.
 TEST(TurnHeldE2E, AStartingLauncherWaitsForTheRunningSwitchAndAnswersMeanwhile) {
   ResetDemoGame();
   RunningSwitch running;
@@ -166,8 +160,7 @@ TEST(TurnHeldE2E, AStartingLauncherWaitsForTheRunningSwitchAndAnswersMeanwhile) 
 }
 
 // The save waits for the turn, then finds the switch's map cycle, which it did not open: it keeps
-// that in a backup and names it. Saved again over what it saved (not what it opened: its lines
-// ended in LF), it saves as always.
+// that in a backup and names it. Saved again over what it saved, it saves as always.
 TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
   ResetDemoGame();
   ASSERT_TRUE(tools::WriteTextFile(In("mapcycle.txt"), "de_dust\ncs_office\n"));
@@ -200,10 +193,9 @@ TEST(TurnHeldE2E, ASaveWaitsForTheRunningSwitchAndKeepsWhatItWrote) {
   tools::RemoveTree(In("launcher backups"));
 }
 
-// The editor reaches Counter-Strike's folder through the registry's InstallPath, spelled
-// "c:\sierra\HALF-LIFE\", the switch as C:\SIERRA\Half-Life\cstrike. While this test holds
-// the folder's turn under a third spelling (Half-Life's short name, slashes), neither the save nor
-// the switch changes a file; once the turn is handed on, both go through, one after the other.
+// The editor reaches the folder as "c:\sierra\HALF-LIFE\" (InstallPath), the switch as
+// C:\SIERRA\Half-Life\cstrike; while this test holds the turn under a third spelling (the short
+// name, slashes) neither changes a file; once the turn is handed on, both go through in turn.
 TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
   ResetDemoGame();
   ASSERT_TRUE(tools::RegisterInstallPath("c:\\sierra\\HALF-LIFE\\"));

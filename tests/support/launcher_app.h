@@ -21,20 +21,18 @@ inline std::string FakeGame() { return BesideLauncher("fake_game.exe"); }
 // written them down; the record is removed.
 std::string LaunchRecord(const std::string& folder);
 
-// Writes a fresh demo game to C:\SIERRA\Half-Life and points the registry at it;
-// no Steam install is left.
+// Writes a fresh demo game to C:\SIERRA\Half-Life and registers it; no Steam install is left.
 void ResetDemoGame();
 
 // Starts launcher.exe and waits for its main window; fails the test otherwise.
 tools::Driver StartLauncher(HWND& mainWindow);
 
-// From the main window: Map Cycle, `mod` chosen once listed, Edit. The editor,
-// or nullptr after a failed check; `chooser` is set to the hidden chooser.
+// From the main window: Map Cycle, `mod` chosen once listed, Edit. The editor, or nullptr after
+// a failed check; `chooser` is set to the hidden chooser.
 HWND OpenEditor(tools::Driver& app, HWND mainWindow, const std::string& mod,
                 HWND* chooser = nullptr);
 
-// Presses a button whose handler shows no box and returns once the handler has
-// run (a posted press may still wait behind a message sent later).
+// Presses a button whose handler shows no box; returns once the handler has run.
 bool Click(HWND button);
 
 // The index of `text` in `list`, or -1.

@@ -76,9 +76,8 @@ class AccessibilityTest : public ProgramTest {
 const platform::FormSpec* const kLayouts[] = {&app::LauncherLayout(), &mod_chooser::FrmModsLayout(),
                                               &cycle_editor::FrmRotamundLayout()};
 
-// Every control is said by a word, never a glyph's letter, a digit or an access key's "&" (on
-// every build: the rule needs no accessible object). A bot button is said as the check button it
-// reads as.
+// Every control is said by a word, never a glyph's letter, a digit or an access key's "&"; a bot
+// button as the check button it reads as. (On every build: no accessible object is needed.)
 TEST(ScreenReaderNames, EveryControlHasAMeaningfulNameAndItsRole) {
   size_t controls = 0;
   for (const platform::FormSpec* layout : kLayouts) {

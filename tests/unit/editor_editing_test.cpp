@@ -85,8 +85,7 @@ TEST_F(EditorTest, MoveRemoveUpDownAndRandomize) {
 }
 
 // Empty: not saved. Twice: the same bytes. A vanished folder, a folder in the file's place:
-// reported, nothing lost (a full disk and an immutable file: the injected fault cases of
-// fault_e2e_test.cpp; "Map Saved": editing_run_e2e_test.cpp).
+// reported, nothing lost.
 TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   const std::string saved = halfLife_ / "cstrike\\mapcycle.txt", old(60, '#');
   ASSERT_TRUE(tools::WriteTextFile(saved, old));

@@ -1,6 +1,5 @@
 // The editor's model on two list doubles: an edit that fails leaves model and lists as they were.
-// (Its order, selection and byte rules: fuzz/rotation_edits_fuzz.cpp against the procedure written
-// out, and editor_editing_test.cpp on the real window.)
+// (Its other rules: fuzz/rotation_edits_fuzz.cpp and editor_editing_test.cpp.)
 #include "cycle_editor/editor_model.h"
 
 #include <gtest/gtest.h>

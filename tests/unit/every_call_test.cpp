@@ -1,7 +1,6 @@
 // Each file-system call of a switch and of a save in turn fails, or stops the work there as a kill
-// would; then the next launcher's start puts right what was left. Afterwards the files are exactly
-// the old ones or exactly the new ones, byte for byte, every backup is whole, nothing that was
-// only in a live file is lost, and no temporary file is left.
+// would, and the next start puts right what was left: the files are all old or all new, byte for
+// byte, every backup whole, nothing lost, no temporary file left.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -69,9 +68,8 @@ void ExpectNoTemporaryFile(const Tree& now) {
   for (const auto& [name, bytes] : now) EXPECT_FALSE(name.ends_with(".tmp")) << name;
 }
 
-// A small game for a switch to touch every kind of file: a map cycle and a bot.cfg of the player's
-// own and a waypoint replaced (all backed up), a waypoint added, one of the player's own removed
-// (backed up), and a library list that an on-line copy holds (no backup).
+// A game whose switch touches every kind of file: the player's own map cycle, bot.cfg, a waypoint
+// replaced and one removed (all backed up), a waypoint added, a library list held on-line too.
 constexpr game_files::FileCopy kWaypoints[] = {{"maps\\tst\\a.wpt", "maps\\a.wpt"},
                                                {"maps\\tst\\b.wpt", "maps\\b.wpt"}};
 constexpr game_files::Profile kProfile = {"Test",        "Test message",    "mapcycle.tst.txt",

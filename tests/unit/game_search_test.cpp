@@ -1,7 +1,6 @@
-// Finding Half-Life on machines as players have them: each case builds a machine of its own that
-// nothing else sees from a table row (the folders that hold the game, launcher.ini, the registry's
-// records, Steam's library list: in a private folder and a private registry key, which the search
-// is pointed at) and takes it all away again; then what the main window does when it is nowhere.
+// Finding Half-Life on machines as players have them, each row a machine of its own (folders,
+// launcher.ini, registry records, Steam's list, in a private folder and registry key); then what
+// the main window does when the game is nowhere.
 #include "game_finder/game_search.h"
 
 #include <gtest/gtest.h>
@@ -30,14 +29,11 @@ using Texts = std::vector<std::string>;
 constexpr char kSierra[] = "C:\\SIERRA\\Half-Life";
 const std::string kArabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-8
 
-// A machine, written "key: words | key: words": "game:" folders holding hl.exe and a cstrike
-// folder ("exe:" before one: hl.exe only, "cs:" a cstrike folder only); "ini:" the folder
-// launcher.ini names; "install:" the registry's install folder (nothing after it: empty);
-// "steam: user" or "steam: machine", how Steam in $\steam is recorded; "libraries:" those its list
-// names, "numbered: N" N more ($\lib\0, $\lib\1, ...); "program:" the program's folder. In every
-// text "$" stands for the case's own temporary folder, "C:\SIERRA" for its own $\SIERRA and "@x"
-// (up to a blank or a line end) for Half-Life in the Steam library $\x
-// ($\x\steamapps\common\Half-Life).
+// A machine, written "key: words | key: words": "game:" Half-Life folders ("exe:" before one:
+// hl.exe only, "cs:" cstrike only); "ini:" the folder launcher.ini names; "install:" the
+// registry's install folder (nothing after it: empty); "steam: user|machine", Steam's record of
+// $\steam; "libraries:" its list, "numbered: N" N more ($\lib\0 ...); "program:" the program's
+// folder. "$" is the case's folder, "C:\SIERRA" its $\SIERRA, "@x" Half-Life in library $\x.
 struct Machine {
   Texts halfLife, libraries;
   std::optional<std::string> namedFolder, installPath;
@@ -257,9 +253,8 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
   }
 }
 
-// Nothing anywhere: the switch and the launch work in C:\SIERRA as before; the main window shows
-// first that the folder named in the program's launcher.ini holds no game, then its failure, which
-// names the places looked in. The program searches its own places unless a test gives it others.
+// Nothing anywhere: the switch and the launch work in C:\SIERRA; the main window says the folder
+// launcher.ini names holds no game, then fails naming the places looked in (its own by default).
 TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);

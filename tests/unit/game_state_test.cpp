@@ -34,8 +34,7 @@ class GameStateTest : public ::testing::Test {
   std::string game_ = halfLife_ / "cstrike";
 };
 
-// The demo starts with the on-line files live; no game runs from a folder of the test's own. (A
-// renamed prepared copy read from the disk: MainWindowStateTest.TipsSayWhatEachButtonNeeds...)
+// The demo starts with the on-line files live; no game runs from a folder of the test's own.
 TEST_F(GameStateTest, FoldersAndHeldFilesAsTheDiskHasThem) {
   game_files::GameState state = game_files::ReadGameState(game_);
   EXPECT_EQ(Live(state), std::vector{ProfileId::kRestore});

@@ -1,7 +1,5 @@
 // Input written by other tools, opened in-process from the chooser on the real file system and
-// registry: odd cycle files, folder and map names, files that cannot be opened. (Every byte,
-// line ends and long files: the codec's fuzz target and the e2e tests; odd install-path values:
-// settings_test.cpp.)
+// registry: odd cycle files, folder and map names, files that cannot be opened.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -54,9 +54,9 @@ class MainWindowStateTest : public ProgramTest {
   std::string LastMessage() { return messages_.shown.empty() ? "" : messages_.shown.back().text; }
 };
 
-// The demo starts with the on-line files live. Each switch leaves its profile's button checked
-// alone (Realbot after Rambot keeps Rambot's waypoints, which are not Realbot's to check); files
-// changed from outside uncheck every button once the window is activated again.
+// The demo starts with the on-line files live. Each switch leaves its profile's button alone
+// checked (Realbot keeps Rambot's waypoints); files changed from outside uncheck every button once
+// the window is activated again.
 TEST_F(MainWindowStateTest, ExactlyTheLiveProfilesButtonsReadAsChecked) {
   EXPECT_EQ(Checked(), std::vector<int>{L::kRes});
   const std::pair<void (L::*)(), int> clicks[] = {

@@ -85,9 +85,8 @@ TEST_F(ActivationTest, EachProfileInstallsItsFiles) {
   EXPECT_EQ(lstrcmpiA(current, game_.c_str()), 0);
 }
 
-// Every missing prepared copy is named, before anything changes. A copy renamed in Explorer,
-// which hides ".txt", carries one extension more than the player sees: it is named beside the file
-// it was meant to be, and nothing is renamed.
+// Every missing prepared copy is named before anything changes; one renamed in Explorer, which
+// hides ".txt", with an extension too many, is named beside it, and nothing is renamed.
 TEST_F(ActivationTest, MissingSourcesNameTheFilesThatDifferOnlyByAHiddenExtension) {
   DeleteFileA((game_ + "\\bot.cfg.nnb").c_str());
   ASSERT_TRUE(MoveFileA((game_ + "\\mapcycle.nnb.txt").c_str(),
@@ -122,10 +121,9 @@ std::map<std::string, std::string> LiveFiles(std::map<std::string, std::string> 
 }
 const std::map<std::string, std::string> kNone;
 
-// From Rambot to NNBot, a file held open without sharing, either from the start (a prepared copy:
-// the switch stops while it stages; a live file: it is found before anything is staged) or from
-// the moment the map cycle, its first live file, was replaced (the switch puts back what it
-// changed): every live file stays byte for byte as it was, and nothing is left beside them.
+// From Rambot to NNBot, a file held open without sharing from the start (a prepared copy or a
+// live file) or from the moment the map cycle, the first live file, was replaced (the switch puts
+// back what it changed): every live file stays as it was, and nothing is left beside them.
 TEST_F(ActivationTest, AFileHeldOpenStopsTheSwitchAndEveryLiveFileStaysAsItWas) {
   ASSERT_TRUE(Activate(ProfileId::kRambot));
   ASSERT_TRUE(tools::WriteTextFile(game_ + "\\maps\\stray.wpt", "my stray"));
@@ -272,7 +270,6 @@ TEST_F(ActivationTest, ReadOnlyLiveFilesAreNamedAndNothingChanges) {
 
 // Without the on-line copies, with a bot.cfg, a replaced and a removed waypoint of the player's
 // own, and a removed one that NNBot's folder holds: Rambot, then NNBot in the same second.
-// (Switches between prepared copies keep nothing: EachProfileInstallsItsFiles.)
 TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOverwritten) {
   const SYSTEMTIME time = {2024, 5, 5, 17, 21, 4, 9, 0};
   for (const char* online : {"mapcycle.old.txt", "liblist_old.gam"}) {

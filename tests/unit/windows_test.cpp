@@ -31,8 +31,7 @@ class WindowsTest : public ProgramTest {
   LONG StyleOf(int id) { return GetWindowLongA(editor().control(id), GWL_STYLE); }
 };
 
-// Enter and Esc press the controls with the ids 1 and 2 (IDOK, IDCANCEL). (Tab order: the e2e
-// tests.)
+// Enter and Esc press the controls with the ids 1 and 2 (IDOK, IDCANCEL).
 TEST_F(WindowsTest, EveryControlLiesInItsWindowAndNoneAnswersEnterOrEsc) {
   for (app::FormId id : kForms) {
     HWND form = program_.Loaded(id)->window();
