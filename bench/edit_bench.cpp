@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/program.h"
-#include "game_files/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
+#include "game_files/cycle_file.h"
 #include "support/file_tree.h"
 
 namespace {

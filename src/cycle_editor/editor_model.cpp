@@ -59,8 +59,7 @@ ListState EditorModel::Read(const std::vector<std::string>& texts, const ShownLi
 // The model takes the edited lists, and both lists show them. If showing fails, the model and
 // the lists are put back as they were before the edit.
 void EditorModel::Store(ListState& maps, ListState& rotation) {
-  const std::vector<bool> mapsWere = mapsView_.Selection(),
-                          rotationWas = rotationView_.Selection();
+  const std::vector<bool> mapsWere = mapsView_.Selection(), rotationWas = rotationView_.Selection();
   std::swap(maps_, maps.texts);
   std::swap(rotation_, rotation.texts);
   try {

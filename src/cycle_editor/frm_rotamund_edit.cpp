@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "game_files/cycle_file.h"
 #include "cycle_editor/frm_rotamund.h"
 #include "cycle_editor/frm_rotamund_messages.h"
+#include "game_files/cycle_file.h"
 #include "game_files/cycle_save.h"
 
 namespace cycle_editor {

@@ -2,8 +2,8 @@
 // the map-cycle editor on one of them.
 #pragma once
 
-#include "platform/form_host.h"
 #include "platform/form.h"
+#include "platform/form_host.h"
 #include "platform/list_box.h"
 
 namespace mod_chooser {

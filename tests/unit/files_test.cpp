@@ -40,7 +40,8 @@ TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
     };
     platform::UniqueHandle closer = StartThread(closeSoon);
     const platform::Status done =
-        deleting ? platform::RemoveFile(path) : platform::ReplaceWithBytes(path, "new", path + platform::kSavingSuffix);
+        deleting ? platform::RemoveFile(path)
+                 : platform::ReplaceWithBytes(path, "new", path + platform::kSavingSuffix);
     WaitForSingleObject(closer.get(), INFINITE);
     EXPECT_TRUE(done.ok()) << done.Message();
     EXPECT_EQ(testing_support::FileBytes(path), deleting ? "(unreadable)" : "new");

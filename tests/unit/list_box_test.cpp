@@ -50,8 +50,8 @@ LRESULT CALLBACK FullList(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 TEST(ListBoxTest, AnEntryTheListRefusesIsReported) {
-  platform::UniqueWindow window(CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | LBS_HASSTRINGS, 0,
-                                                0, 100, 100, nullptr, nullptr, nullptr, nullptr));
+  platform::UniqueWindow window(CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | LBS_HASSTRINGS, 0, 0,
+                                                100, 100, nullptr, nullptr, nullptr, nullptr));
   platform::ListBox list(window.get());
   list.Refill({"a", "b"});
   listProc = reinterpret_cast<WNDPROC>(

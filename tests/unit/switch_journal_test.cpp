@@ -37,7 +37,8 @@ TEST(SwitchJournal, EntriesComeBackWholeAndAJournalCutShortAnywhereGivesNothing)
   // A journal written by someone else may name nothing outside the game folder.
   for (const char* outside : {"..\\hl.exe", "maps\\..\\..\\hl.exe", "C:\\hl.exe", "\\hl.exe",
                               "maps/../x", "maps\\.\\x", "maps\\\\x"}) {
-    EXPECT_EQ(game_files::ParseJournal(game_files::FormatJournal({{outside, false}})), std::nullopt) << outside;
+    EXPECT_EQ(game_files::ParseJournal(game_files::FormatJournal({{outside, false}})), std::nullopt)
+        << outside;
   }
   for (const std::string& journal : misshapen) {
     EXPECT_EQ(game_files::ParseJournal(journal), std::nullopt) << journal;
