@@ -52,10 +52,9 @@ class FilesOnDisk : public FolderFiles {
   // comparison: a fresh buffer per file costs more than reading it.
   Comparison CompareFiles(const std::string& first, const std::string& second) {
     platform::FileSystem& files = platform::Files();
-    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const platform::UniqueHandle a = files.Open(first, GENERIC_READ, kShare, OPEN_EXISTING);
+    const platform::UniqueHandle a = OpenToRead(first);
     if (!a) return Comparison::kFirstUnreadable;
-    const platform::UniqueHandle b = files.Open(second, GENERIC_READ, kShare, OPEN_EXISTING);
+    const platform::UniqueHandle b = OpenToRead(second);
     if (!b) return Comparison::kSecondUnreadable;
     buffers_[0].resize(kBufferSize);
     buffers_[1].resize(kBufferSize);
@@ -74,10 +73,14 @@ class FilesOnDisk : public FolderFiles {
     }
   }
 
+  // Read sharing everything, so that the look never stands in another writer's way.
+  static platform::UniqueHandle OpenToRead(const std::string& path) {
+    return platform::Files().Open(path, GENERIC_READ, platform::kShareAll, OPEN_EXISTING);
+  }
+
   static FileLook LookAt(const std::string& path) {
     platform::FileSystem& files = platform::Files();
-    const platform::UniqueHandle file = files.Open(
-        path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    const platform::UniqueHandle file = OpenToRead(path);
     if (file) {
       LARGE_INTEGER size{};
       if (!files.Size(file.get(), size)) return {FileKind::kUnreadable};

@@ -12,6 +12,9 @@
 
 namespace platform {
 
+// Opened so, a file stays open to every other program: read, written, renamed or deleted.
+inline constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 // The Win32 calls, one for one. Each sets the thread's last error on failure,
 // as the call it stands for does.
 class FileSystem {

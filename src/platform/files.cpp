@@ -161,8 +161,7 @@ bool IsReadOnly(const std::string& path) {
 Status CheckNotHeldOpen(const std::string& path) {
   // Opening for deletion while sharing everything fails exactly when another
   // handle does not share deletion, which a rename over the file needs.
-  if (Files().Open(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                   OPEN_EXISTING) ||
+  if (Files().Open(path, DELETE, kShareAll, OPEN_EXISTING) ||
       GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND) {
     return Status::Ok();
   }
