@@ -1,6 +1,7 @@
 // Finding the game on machines set up in the player's own language, driven from outside: folder
-// names in the run's ANSI code page (under 932 ending in 表, whose second byte is '\'), Steam's
-// UTF-8 library list, launcher.ini in each encoding, a stand-alone game beside launcher.exe.
+// names in the run's ANSI code page (under 932 and 936 ending in a character whose second byte is
+// '\'), Steam's UTF-8 library list, launcher.ini in each encoding, a stand-alone game beside
+// launcher.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,7 +23,7 @@ std::wstring LocalName() {
   const UINT codePage = GetACP();
   return codePage == 1251  ? L"\u0418\u0433\u0440\u044b"  // Игры
          : codePage == 932 ? L"\u30b2\u30fc\u30e0\u8868"  // ゲーム表
-         : codePage == 936 ? L"\u6e38\u620f"              // 游戏
+         : codePage == 936 ? L"\u6e38\u620f\u64fb"        // 游戏擻
                            : L"Jeux Vid\u00e9o";
 }
 

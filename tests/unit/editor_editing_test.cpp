@@ -98,6 +98,7 @@ TEST_F(EditorTest, SaveWritesEveryEntryEndedByCrLfOrSaysWhyNot) {
   editor().Open({}, rotation, saved, old);
   for (int save = 0; save < 2; ++save) editor().cmdSave_Click();
   EXPECT_EQ(FileBytes(saved), "de_dust\r\nCS_OFFICE\r\nde_nuke \r\n\r\nde_dust\r\n");
+  EXPECT_EQ(messages_.shown.at(1).text, "Map Saved") << "saved again, it found its own file";
   for (std::string modDir : {"vanished", "folder"}) {
     editor().Open({}, rotation, halfLife_ / modDir + "\\mapcycle.txt", std::nullopt);
     editor().cmdSave_Click();

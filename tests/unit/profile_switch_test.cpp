@@ -297,48 +297,4 @@ TEST_F(ActivationTest, LiveFilesInNoPreparedCopyAreKeptByteForByteOnceAndNeverOv
   EXPECT_EQ(FilesBelow(game_ + "\\launcher backups"), kept);
 }
 
-// The game in a folder whose name is in the ANSI code page, under 932 and 936 of characters whose
-// second byte is '\'.
-class CodePageActivationTest : public ActivationTest {
- protected:
-  void SetUp() override {
-    const UINT codePage = GetACP();
-    const wchar_t* name = codePage == 932    ? L"\u30bd\u8868 Half-Life"    // ソ表
-                          : codePage == 936  ? L"\u4e57\u64fb Half-Life"    // 乗擻
-                          : codePage == 1251 ? L"\u0418\u0433\u0440\u044b"  // Игры
-                                             : L"Jeux \u00e9t\u00e9";
-    char bytes[64] = {};
-    BOOL lossy = FALSE;
-    ASSERT_GT(WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, name, -1, bytes, sizeof bytes,
-                                  nullptr, &lossy),
-              0);
-    ASSERT_FALSE(lossy);
-    ASSERT_TRUE(tools::InstallDemoGame(halfLife_ / bytes));
-    game_ = halfLife_ / bytes + "\\cstrike";
-  }
-};
-
-TEST_F(CodePageActivationTest, AFailedSwitchIsUndoneAndTheNextOneGoesThrough) {
-  ASSERT_TRUE(Activate(ProfileId::kRambot));
-  const auto before = FilesBelow(game_);
-  platform::UniqueHandle held;
-  testing_support::FaultyFileSystem files;
-  files.afterCall = [&](const testing_support::FaultyFileSystem::Call& call) {
-    if (held || call.what != "move" || call.path != game_ + "\\mapcycle.txt") return;
-    held = HoldOpen(game_ + "\\bot.cfg");
-  };
-  {
-    platform::FileSystemInUse use(files);
-    EXPECT_FALSE(Activate(ProfileId::kNNBot));
-  }
-  held.reset();
-  EXPECT_EQ(LiveFiles(FilesBelow(game_)), LiveFiles(before));
-  EXPECT_NE(last_.error.action().find(game_ + "\\bot.cfg"), std::string::npos)
-      << last_.error.action();
-  ASSERT_TRUE(Activate(ProfileId::kNNBot));
-  EXPECT_EQ(Read("bot.cfg"), Read("bot.cfg.nnb"));
-  EXPECT_EQ(Waypoints().size(), 7u);
-  EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
-}
-
 }  // namespace
