@@ -1,5 +1,5 @@
-// The main window and the mod chooser driven from outside: keys, Map Cycle, the game launch, also
-// while the game runs (profile switches: fault_e2e_test.cpp; the editor: editing_run_e2e_test.cpp).
+// The main window and the mod chooser driven from outside: keys, Map Cycle, the game launch
+// (profile switches: fault_e2e_test.cpp; the editor: editing_run_e2e_test.cpp).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,7 +13,6 @@
 namespace {
 
 using namespace testing_support;
-using namespace std::chrono_literals;
 using L = app::Launcher;
 
 const std::string kHalfLife = "C:\\SIERRA\\Half-Life";
@@ -104,30 +103,6 @@ TEST_F(LaunchE2E, StartsTheGameFromItsFolderAndEnds) {
   EXPECT_TRUE(app_->WaitForExit());
   EXPECT_STRCASEEQ(LaunchRecord(kHalfLife).c_str(),
                    "hl.exe -console -game cstrike\nc:\\SIERRA\\Half-Life\n");
-}
-
-// The game running from the launcher's Half-Life folder, as the player meets it: the launch brings
-// its window forward and ends, starting no second copy.
-class RunningGameE2E : public LaunchE2E {};
-
-TEST_F(RunningGameE2E, TheLaunchBringsTheRunningGameForwardAndStartsNoSecondCopy) {
-  ASSERT_TRUE(CopyFileA(FakeGame().c_str(), (kHalfLife + "\\hl.exe").c_str(), FALSE));
-  ASSERT_TRUE(tools::WriteTextFile(kHalfLife + "\\keep-running", ""));
-  std::optional<tools::Driver> game = tools::Driver::Start(kHalfLife + "\\hl.exe", kHalfLife);
-  ASSERT_TRUE(game);
-  HWND gameWindow = game->WaitForWindow("Counter-Strike stand-in");
-  ASSERT_NE(gameWindow, nullptr);
-  ASSERT_TRUE(IsIconic(gameWindow));
-  LaunchRecord(kHalfLife);  // its own start's
-  Press(main_, "Launch Counter-Strike");
-  EXPECT_TRUE(app_->WaitForExit());
-  EXPECT_TRUE(tools::WaitUntil([&] { return !IsIconic(gameWindow); }, 2s));
-  Sleep(300);
-  EXPECT_EQ(GetFileAttributesA((kHalfLife + "\\launched.txt").c_str()), INVALID_FILE_ATTRIBUTES)
-      << "a second copy of the game was started";
-  EXPECT_TRUE(game->IsRunning());
-  game.reset();
-  DeleteFileA((kHalfLife + "\\keep-running").c_str());
 }
 
 }  // namespace

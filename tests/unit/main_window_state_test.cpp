@@ -1,6 +1,6 @@
 // The main window shows the game folder's state before any click: the live profiles' buttons read
-// as checked, every button has a tip, and the game running from the folder blocks the switch and
-// the second launch. In-process, on the demo game.
+// as checked, every button has a tip, and the game running from the folder blocks the switch, and
+// the launch brings it forward. In-process, on the demo game.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace std::chrono_literals;
 using L = app::Launcher;
 
 const std::string kHalfLife = tools::kDemoHalfLifeFolder;
@@ -124,10 +125,11 @@ class RunningGame {
     EXPECT_TRUE(CopyFileA(FakeGame().c_str(), (halfLife + "\\hl.exe").c_str(), FALSE));
     EXPECT_TRUE(tools::WriteTextFile(halfLife + "\\keep-running", ""));
     game_ = tools::Driver::Start(halfLife + "\\hl.exe", halfLife);
-    EXPECT_TRUE(game_ && game_->WaitForWindow("Counter-Strike stand-in"));
+    EXPECT_TRUE(game_ && (window = game_->WaitForWindow("Counter-Strike stand-in")));
     DeleteFileA((halfLife + "\\launched.txt").c_str());
   }
   void End() { game_.reset(); }
+  HWND window = nullptr;  // shown minimised
 
  private:
   std::optional<tools::Driver> game_;
@@ -155,12 +157,16 @@ TEST_F(MainWindowStateTest, TheRunningGameBlocksItsFoldersSwitchAndItsSecondLaun
   EXPECT_EQ(launcher().TipOf(L::kCstrike),
             "Counter-Strike is running from \"" + kHalfLife +
                 "\": brings its window forward.\nIt runs the Restore for on-line play profile.");
-  // The second launch: RunningGameE2E.TheLaunchBringsTheRunningGameForwardAndStartsNoSecondCopy.
+  // The launch brings the game's window forward and ends, starting no second copy.
+  ASSERT_TRUE(IsIconic(game.window));
+  launcher().cstrike_Click();
+  EXPECT_TRUE(tools::WaitUntil([&] { return !IsIconic(game.window); }, 2s));
+  EXPECT_TRUE(program_.ended());
+  EXPECT_EQ(GetFileAttributesA((kHalfLife + "\\launched.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 
   // A game from another copy of Half-Life blocks nothing.
   game.End();
-  launcher().nnb_Click();
-  EXPECT_EQ(Checked(), std::vector<int>{L::kNnb}) << LastMessage();
+  EXPECT_FALSE(game_files::GameRunsFrom(kHalfLife));
   other.End();
   tools::RemoveTree("C:\\Games");
   DeleteFileA((kHalfLife + "\\keep-running").c_str());
