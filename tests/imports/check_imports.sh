@@ -12,10 +12,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 list="$here/allowed_imports.txt"
 update=0
-if [ "${1:-}" = "--update" ]; then
-  update=1
-  shift
-fi
+if [ "${1:-}" = "--update" ]; then update=1; shift; fi
 exe="${1:-$here/../../build/mingw/launcher.exe}"
 
 # objdump -p prints each DLL as "DLL Name: X.dll" followed by one "\tvma\thint name" line per
@@ -24,22 +21,13 @@ imports=$(i686-w64-mingw32-objdump -p "$exe" |
   awk '/^\tDLL Name: / { dll = tolower($3); next }
        /^$/ { dll = "" }
        dll != "" && /^\t[0-9a-f]+[ \t]/ { print dll "!" $NF }' | LC_ALL=C sort -u)
-if [ -z "$imports" ]; then
-  echo "No imports read from $exe" >&2
-  exit 1
-fi
+[ -n "$imports" ] || { echo "No imports read from $exe" >&2; exit 1; }
 
 allowed=$(grep -v -e '^#' -e '^$' "$list" | LC_ALL=C sort -u)
 new=$(LC_ALL=C comm -23 <(printf '%s\n' "$imports") <(printf '%s\n' "$allowed"))
-if ((update)); then
-  printf '%s\n' "$new"
-  exit 0
-fi
+if ((update)); then printf '%s\n' "$new"; exit 0; fi
 unused=$(LC_ALL=C comm -13 <(printf '%s\n' "$imports") <(printf '%s\n' "$allowed"))
-if [ -n "$unused" ]; then
-  echo "Listed but not imported by this build:"
-  sed 's/^/  /' <<<"$unused"
-fi
+[ -z "$unused" ] || { echo "Listed but not imported by this build:"; sed 's/^/  /' <<<"$unused"; }
 if [ -n "$new" ]; then
   echo "Imports not on the allow-list $list:" >&2
   sed 's/^/  /' <<<"$new" >&2

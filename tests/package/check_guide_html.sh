@@ -7,30 +7,24 @@
 #   check_guide_html.sh ZIP GUIDE_SOURCE PICTURES_FOLDER
 set -euo pipefail
 zip=$(realpath "$1") guide=$(realpath "$2") pictures=$(realpath "$3")
+fail() { echo "$*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && cmake -E tar xf "$zip" Guide.html)
 mkdir "$work/page"
-mv "$work/Guide.html" "$work/page/"
+(cd "$work/page" && cmake -E tar xf "$zip" Guide.html)
 
 # Every picture of the source with its width and height, from the PNG header.
-expected=$(grep -o '^!\[[^]]*\]([^)]*)' "$guide" | sed 's/.*(\(.*\))/\1/' | while read -r png; do
+expected=$(sed -n 's/^!\[[^]]*\](\([^)]*\)).*/\1/p' "$guide" | while read -r png; do
   python3 -c 'import struct, sys
 data = open(sys.argv[1], "rb").read(24)
 print("%dx%d" % struct.unpack(">II", data[16:24]))' "$pictures/$png"
 done | tr '\n' ' ')
-if [ -z "$expected" ]; then
-  echo "$guide has no pictures" >&2
-  exit 1
-fi
+[ -n "$expected" ] || fail "$guide has no pictures"
 
 # Nothing outside the page: every src and href is embedded data or a place in the page itself.
 outside=$(grep -oE '(src|href)="[^"#][^"]{0,40}' "$work/page/Guide.html" | grep -v '="data:' || true)
-if [ -n "$outside" ]; then
-  echo "Guide.html needs files or addresses beside it:" >&2
-  echo "$outside" >&2
-  exit 1
-fi
+[ -z "$outside" ] ||
+  fail "Guide.html needs files or addresses beside it:"$'\n'"$outside"
 
 # A copy of the page with a script at its end that reports, once the page has loaded, the size
 # each picture shows at (0x0 for one that did not load or decode), in a line the DOM dump shows.
@@ -43,18 +37,12 @@ fi
 function shown(img) {
   if (!img.complete || !img.naturalWidth) return "0x0";
   const size = img.naturalWidth + "x" + img.naturalHeight;
-  if (img.width !== img.naturalWidth || img.height !== img.naturalHeight) {
+  if (img.width !== img.naturalWidth || img.height !== img.naturalHeight)
     return size + "-shown-at-" + img.width + "x" + img.height;
-  }
-  const canvas = document.createElement("canvas");
-  canvas.width = img.naturalWidth;
-  canvas.height = img.naturalHeight;
-  const context = canvas.getContext("2d");
+  const context = new OffscreenCanvas(img.naturalWidth, img.naturalHeight).getContext("2d");
   context.drawImage(img, 0, 0);
-  const pixels = context.getImageData(0, 0, canvas.width, canvas.height).data;
-  for (let i = 3; i < pixels.length; i += 4) {
-    if (pixels[i] !== 255) return size + "-partly";
-  }
+  const pixels = context.getImageData(0, 0, img.naturalWidth, img.naturalHeight).data;
+  for (let i = 3; i < pixels.length; i += 4) if (pixels[i] !== 255) return size + "-partly";
   return size;
 }
 window.addEventListener("load", () => {
@@ -72,8 +60,6 @@ dom=$(chromium --headless --no-sandbox --disable-gpu --user-data-dir="$work/prof
   --window-size=360,640 \
   --virtual-time-budget=15000 --dump-dom "file://$work/page/checked.html" 2>/dev/null)
 shown=$(grep -o '<pre id="picture-report">[^<]*</pre>' <<<"$dom" | sed 's/<[^>]*>//g' || true)
-if [ "$shown " != "$expected" ]; then
-  echo "Guide.html in Chromium shows pictures of sizes '$shown'; want '${expected% }'" >&2
-  exit 1
-fi
+[ "$shown " = "$expected" ] ||
+  fail "Guide.html in Chromium shows pictures of sizes '$shown'; want '${expected% }'"
 echo "Guide.html: $(wc -w <<<"$shown") pictures shown in $(chromium --version 2>/dev/null)"
