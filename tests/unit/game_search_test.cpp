@@ -220,9 +220,6 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
         {},
         {"The folder \"$\\named\" named in \"$\\launcher.ini\" holds no hl.exe, so Half-Life is "
          "looked for in its usual places instead."}}},
-      {"the program's folder (here cstrike) and the one above come before C:\\SIERRA",
-       "game: C:\\SIERRA\\Half-Life $\\hl | program: $\\hl\\cstrike",
-       {"$\\hl", "$\\hl", {}, {}}},
       {"a Steam library and a named folder in letters the code page cannot hold are not looked "
        "in, and named as such",
        "ini: E:\\" + kArabic + " | steam: machine | libraries: D:\\" + kArabic,
