@@ -7,8 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
-#include <optional>
 #include <sstream>
 #include <tuple>
 
@@ -34,35 +32,6 @@ const std::string kArabic = "\xD8\xA3\xD9\x84\xD8\xB9\xD8\xA7\xD8\xA8";  // UTF-
 // registry's install folder (nothing after it: empty); "steam: user|machine", Steam's record of
 // $\steam; "libraries:" its list, "numbered: N" N more ($\lib\0 ...); "program:" the program's
 // folder. "$" is the case's folder, "C:\SIERRA" its $\SIERRA, "@x" Half-Life in library $\x.
-struct Machine {
-  Texts halfLife, libraries;
-  std::optional<std::string> namedFolder, installPath;
-  std::string steamRecord, programFolder;
-  int numberedLibraries = 0;
-};
-
-Machine MachineOf(const std::string& description) {
-  Machine machine;
-  std::istringstream words(description);
-  std::string key;
-  for (std::string word; words >> word;) {
-    if (word.ends_with(":") && !word.starts_with("exe:") && !word.starts_with("cs:")) {
-      key = word;
-      if (key == "install:") machine.installPath = "";
-      continue;
-    }
-    if (word == "|") continue;
-    if (key == "game:") machine.halfLife.push_back(word);
-    if (key == "ini:") machine.namedFolder = word;
-    if (key == "install:") machine.installPath = word;
-    if (key == "steam:") machine.steamRecord = word;
-    if (key == "libraries:") machine.libraries.push_back(word);
-    if (key == "numbered:") machine.numberedLibraries = std::stoi(word);
-    if (key == "program:") machine.programFolder = word;
-  }
-  return machine;
-}
-
 // What is found, and the failure texts: each text names the given pieces in this order; "-"
 // before a piece: it is not named at all.
 struct Outcome {
@@ -76,38 +45,49 @@ struct Outcome {
 class BuiltMachine {
  public:
   explicit BuiltMachine(const std::string& description) {
-    const Machine machine = MachineOf(description);
     // The registry's records go below HKLM's and HKCU's Software\<the folder's name>.
     key_ = "Software" + root_.path().substr(root_.path().rfind('\\'));
-    const std::string key = key_ + "\\";
-    places_ = {root_ / "launcher.ini", Path(machine.programFolder), Path(kSierra), key};
+    const std::string key = key_ + "\\", steam = Path("$\\steam");
+    places_ = {root_ / "launcher.ini", "", Path(kSierra), key};
     GetCurrentDirectoryA(MAX_PATH, previousFolder_);
     // A relative named folder must count from launcher.ini's folder, not from this one.
     SetCurrentDirectoryA("C:\\");
-    for (std::string folder : machine.halfLife) {
-      const bool exeOnly = folder.starts_with("exe:"), csOnly = folder.starts_with("cs:");
-      folder = Path(folder.substr(exeOnly ? 4 : csOnly ? 3 : 0));
-      EXPECT_TRUE(exeOnly || tools::WriteTextFile(folder + "\\cstrike\\liblist.gam", "g\r\n"));
-      EXPECT_TRUE(csOnly || tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
-    }
-    if (machine.namedFolder) {
-      EXPECT_TRUE(tools::WriteTextFile(places_.settingsFile,
-                                       "[Game]\r\nFolder=" + Path(*machine.namedFolder) + "\r\n"));
-    }
-    EXPECT_TRUE(
-        !machine.installPath ||
-        tools::RegisterInstallPath(Path(*machine.installPath), tools::RegistryView::k32Bit, key));
-    const std::string steam = Path("$\\steam");
-    EXPECT_TRUE(machine.steamRecord != "user" || tools::RegisterSteamPath(steam, key));
-    if (machine.steamRecord == "machine") {
-      EXPECT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, key + "Software\\Valve\\Steam",
-                                          "InstallPath", REG_SZ, steam + '\0',
-                                          tools::RegistryView::k32Bit));
-    }
+    std::istringstream words(description);
+    std::string part;
     Texts libraries;
-    for (const std::string& library : machine.libraries) libraries.push_back(Path(library));
-    for (int i = 0; i < machine.numberedLibraries; ++i) {
-      libraries.push_back(Path("$\\lib\\" + std::to_string(i)));
+    for (std::string word; words >> word;) {
+      if (word.ends_with(":") && !word.starts_with("exe:") && !word.starts_with("cs:")) {
+        part = word;
+        EXPECT_TRUE(part != "install:" ||
+                    tools::RegisterInstallPath("", tools::RegistryView::k32Bit, key));
+        continue;
+      }
+      if (word == "|") continue;
+      const std::string path = Path(word);
+      if (part == "game:") {
+        const bool exeOnly = word.starts_with("exe:"), csOnly = word.starts_with("cs:");
+        const std::string folder = Path(word.substr(exeOnly ? 4 : csOnly ? 3 : 0));
+        EXPECT_TRUE(exeOnly || tools::WriteTextFile(folder + "\\cstrike\\liblist.gam", "g\r\n"));
+        EXPECT_TRUE(csOnly || tools::WriteTextFile(folder + "\\hl.exe", "MZ"));
+      }
+      if (part == "ini:") {
+        EXPECT_TRUE(
+            tools::WriteTextFile(places_.settingsFile, "[Game]\r\nFolder=" + path + "\r\n"));
+      }
+      if (part == "install:") {
+        EXPECT_TRUE(tools::RegisterInstallPath(path, tools::RegistryView::k32Bit, key));
+      }
+      EXPECT_TRUE(part != "steam:" || word != "user" || tools::RegisterSteamPath(steam, key));
+      if (part == "steam:" && word == "machine") {
+        EXPECT_TRUE(tools::SetRegistryValue(HKEY_LOCAL_MACHINE, key + "Software\\Valve\\Steam",
+                                            "InstallPath", REG_SZ, steam + '\0',
+                                            tools::RegistryView::k32Bit));
+      }
+      if (part == "libraries:") libraries.push_back(path);
+      for (int i = 0; part == "numbered:" && i < std::stoi(word); ++i) {
+        libraries.push_back(Path("$\\lib\\" + std::to_string(i)));
+      }
+      if (part == "program:") places_.programFolder = path;
     }
     if (!libraries.empty()) {
       EXPECT_TRUE(tools::WriteTextFile(steam + "\\steamapps\\libraryfolders.vdf",
@@ -251,15 +231,8 @@ TEST(GameSearch, FindsTheFirstPlaceThatHoldsTheGameAndNamesThosePassedOver) {
 }
 
 // Nothing anywhere: the switch and the launch work in C:\SIERRA; the main window says the folder
-// launcher.ini names holds no game, then fails naming the places looked in (its own by default).
+// launcher.ini names holds no game, then fails naming the places looked in.
 TEST(GameSearch, NowhereTheMainWindowReportsTheNamedFolderThenFailsAsBefore) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  const game_finder::SearchPlaces own = game_finder::PlacesSearched();
-  EXPECT_EQ(own.programFolder, std::string(self, std::strrchr(self, '\\')));
-  EXPECT_EQ(own.settingsFile, own.programFolder + "\\launcher.ini");
-  EXPECT_EQ(own.sierraHalfLife, kSierra);
-  EXPECT_EQ(own.registryKey, "");
   const BuiltMachine built("game: cs:$\\named | ini: $\\named | install: $\\gone");
   const game_finder::SearchPlacesInUse use(built.places());
   EXPECT_EQ(game_finder::SwitchCounterStrikeFolder(), built.Path("C:\\SIERRA\\Half-Life\\cstrike"));
