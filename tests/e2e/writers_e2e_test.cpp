@@ -194,7 +194,8 @@ TEST(WritersE2E, ASaveAndASwitchOfOneFolderSpelledApartTakeOneTurn) {
 
   const auto saved = editing.WaitForMessageBox();
   ASSERT_TRUE(saved);
-  EXPECT_TRUE(saved->text.starts_with("Map Saved\n\nAnother program had changed \"")) << saved->text;
+  EXPECT_TRUE(saved->text.starts_with("Map Saved\n\nAnother program had changed \""))
+      << saved->text;
   // Named as the editor reaches the folder.
   const size_t quote = saved->text.rfind('"', saved->text.size() - 3);
   const std::string kept = saved->text.substr(quote + 1, saved->text.size() - 3 - quote);
