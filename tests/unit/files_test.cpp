@@ -12,18 +12,6 @@
 
 namespace {
 
-// Runs a callable on a thread of its own (the program and its tests use no C++ thread library).
-template <typename Loop>
-platform::UniqueHandle StartThread(Loop& loop) {
-  struct Trampoline {
-    static DWORD WINAPI Run(void* loop) {
-      (*static_cast<Loop*>(loop))();
-      return 0;
-    }
-  };
-  return platform::UniqueHandle(CreateThread(nullptr, 0, &Trampoline::Run, &loop, 0, nullptr));
-}
-
 // A program that holds the file open without sharing for a moment (0.1 s) is waited out, by a
 // replacement and by a delete.
 TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
@@ -38,7 +26,7 @@ TEST(FilesTest, ReplacingOrDeletingWaitsOutAProgramHoldingTheFileForAMoment) {
       Sleep(100);
       CloseHandle(held);
     };
-    platform::UniqueHandle closer = StartThread(closeSoon);
+    platform::UniqueHandle closer = testing_support::StartThread(closeSoon);
     const platform::Status done =
         deleting ? platform::RemoveFile(path)
                  : platform::ReplaceWithBytes(path, "new", path + platform::kSavingSuffix);

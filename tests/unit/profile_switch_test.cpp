@@ -207,42 +207,26 @@ TEST_F(ActivationTest, AnUndoThatFailsNamesTheFilesLeftNew) {
   EXPECT_EQ(LiveFiles(FilesBelow(game_), true), kNone);
 }
 
-// Another launcher's turn, taken and kept on a thread of its own (a thread that waits for a mutex
-// it owns would take it at once).
-class TurnHeldElsewhere {
- public:
-  explicit TurnHeldElsewhere(std::string folder) : folder_(std::move(folder)) {
-    thread_.reset(CreateThread(nullptr, 0, &Hold, this, 0, nullptr));
-    WaitForSingleObject(held_.get(), INFINITE);
-  }
-  ~TurnHeldElsewhere() {
-    SetEvent(done_.get());
-    WaitForSingleObject(thread_.get(), INFINITE);
-  }
-
- private:
-  static DWORD WINAPI Hold(void* self) {
-    auto& held = *static_cast<TurnHeldElsewhere*>(self);
-    platform::WriterTurn turn;
-    platform::WriterTurn::Take(held.folder_, turn);
-    SetEvent(held.held_.get());
-    WaitForSingleObject(held.done_.get(), INFINITE);
-    return 0;
-  }
-  std::string folder_;
-  platform::UniqueHandle held_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  platform::UniqueHandle done_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  platform::UniqueHandle thread_;
-};
-
-// While another launcher works in the folder, the start-up leaves what it finds there for later
-// and says nothing; a switch waits for it, then changes nothing and says why.
+// While another launcher works in the folder (its turn taken and kept on a thread of its own: a
+// thread that waits for a mutex it owns would take it at once), the start-up leaves what it finds
+// there for later and says nothing; a switch waits for it, then changes nothing and says why.
 TEST_F(ActivationTest, AnotherLaunchersTurnIsWaitedForAndNothingChanges) {
   ASSERT_TRUE(tools::WriteTextFile(game_ + "\\liblist.gam.launcher-new.tmp", "staged"));
   const auto before = FilesBelow(game_);
-  const TurnHeldElsewhere other(game_);
+  const platform::UniqueHandle taken(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  auto other = [&] {
+    platform::WriterTurn turn;
+    platform::WriterTurn::Take(game_, turn);
+    SetEvent(taken.get());
+    WaitForSingleObject(done.get(), INFINITE);
+  };
+  const platform::UniqueHandle thread = testing_support::StartThread(other);
+  WaitForSingleObject(taken.get(), INFINITE);
   EXPECT_TRUE(game_files::PutBackAtStart(game_, {}).ok());
   EXPECT_FALSE(Activate(ProfileId::kNNBot));
+  SetEvent(done.get());
+  WaitForSingleObject(thread.get(), INFINITE);
   EXPECT_EQ(last_.result, SwitchResult::kTurnBusy);
   EXPECT_EQ(FilesBelow(game_), before);
 }
