@@ -13,6 +13,7 @@
 #include "game_files/profiles.h"
 #include "game_files/switch_journal.h"
 #include "launcher_app.h"
+#include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/status.h"
 #include "support/file_tree.h"
@@ -222,8 +223,7 @@ TEST(InjectedFault, Backup) {
 void KillWhen(const Work& work, const std::string& held, const std::function<bool()>& inMiddle) {
   Running run = work.start();
   ASSERT_FALSE(::testing::Test::HasFailure());
-  const platform::UniqueHandle holder =
-      HoldOpen(held, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  const platform::UniqueHandle holder = HoldOpen(held, GENERIC_READ, platform::kShareAll);
   run.go();
   EXPECT_TRUE(tools::WaitUntil(inMiddle)) << "the work did not reach its middle";
   run.app.Kill();

@@ -84,8 +84,9 @@ class BuiltMachine {
                                             tools::RegistryView::k32Bit));
       }
       if (part == "libraries:") libraries.push_back(path);
-      for (int i = 0; part == "numbered:" && i < std::stoi(word); ++i) {
-        libraries.push_back(Path("$\\lib\\" + std::to_string(i)));
+      if (part == "numbered:") {
+        for (int i = 0; i < std::stoi(word); ++i)
+          libraries.push_back(Path("$\\lib\\" + std::to_string(i)));
       }
       if (part == "program:") places_.programFolder = path;
     }
